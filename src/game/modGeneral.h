@@ -1,0 +1,125 @@
+// The game: its state and every rule of play, from dealing pieces to the high-score table.
+//
+// One object holds one run of the program. The windows call its procedures and forward the
+// events they own (board clicks, the Skip button, the ten timers); it reaches the screen, the
+// timers, the boxes and the files only through the Platform it was given.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace fitzel {
+
+inline constexpr int kPieceCount = 35;
+inline constexpr int kBoardCells = 25;
+inline constexpr int kPreviewCells = 9;
+inline constexpr int kHighScorePlaces = 5;
+
+// A piece picture holds three cells side by side.
+enum PieceCell { kWaiting = 0, kDealt = 1, kCurrent = 2 };
+
+class modGeneral {
+public:
+    explicit modGeneral(Platform& platform);
+
+    // --- Game flow and the turn timer ---
+    void NewGame();
+    void NextPiece();
+    void AddScore(std::int16_t points);
+    void ResetLabels();
+    void ResetPieceFlags();
+    void StartTurnTimer();
+    void StopTurnTimer();
+    void btnSkip_Click();
+    void tmrTimeLeft_Timer();
+
+    // --- The piece catalogue ---
+    void LoadShapes();
+    void ResetPieceStrip();
+
+    // --- Board and preview ---
+    void ClearBoard();
+    void ClearPreview();
+    void DrawBoard();
+    void DrawPreview();
+
+    // --- Placement ---
+    void picGrid_Click(int cell);
+    void CheckEdges(int cell);
+    void CanPlace(int cell);
+
+    // --- Blocks and their clearing ---
+    void CheckBlocks();
+    void StartClear4();
+    void StartClear6();
+    void StartClear9();
+    void tmrClear1_Timer();
+    void tmrClear2_Timer();
+    void tmrClear3_Timer();
+    void tmrClear4_Timer();
+    void tmrClear5_Timer();
+    void tmrClear6_Timer();
+    void tmrClear7_Timer();
+    void tmrClear8_Timer();
+    void tmrClear9_Timer();
+
+    // Routes a tick of any of the ten timers to its handler.
+    void onTimer(TimerId timer);
+
+    // --- High scores ---
+    void LoadHighScores();
+    void SaveHighScores();
+    void CheckHighScore(std::int16_t score);
+
+    // --- About ---
+    // Hands a web address to the desktop; only the "open" operation is known.
+    void OpenWebPage(const std::string& operation, const std::string& file,
+                     const std::string& parameters, const std::string& directory,
+                     std::int32_t showCommand);
+
+    // --- State. Arrays are numbered from 1 like the cells, pieces and places; 0 is unused. ---
+
+    std::int16_t intScore = 0;
+    std::int16_t intTimeLeft = 0;
+    std::int16_t intPiecesLeft = 0;
+    std::int16_t intCurrentPiece = 0;
+    bool blnInGame = false;
+    std::array<bool, kPieceCount + 1> blnPieceDealt{};
+
+    std::array<std::string, kPieceCount + 1> strShapes;
+
+    std::array<bool, kBoardCells + 1> blnGrid{};
+    std::array<bool, kPreviewCells + 1> blnPreview{};
+    std::array<bool, kBoardCells + 1> blnFootprint{};
+    bool blnOnBoard = false;
+    bool blnOverlap = false;
+
+    std::array<std::int16_t, 10> intClearCell{};
+    bool blnClearing = false;
+    std::int16_t intCheckCount = 0;
+
+    std::array<std::int16_t, kHighScorePlaces + 1> intHighScore{};
+    std::array<std::string, kHighScorePlaces + 1> strHighName;
+    std::string strPlayerName;
+
+    // The board click that arrived during a clearing, waiting for its end. Only the first one
+    // is kept, so a double click never places the next piece, which the player has not seen.
+    std::optional<int> heldClick;
+
+private:
+    void placeAt(int cell);
+    void clearTimerFired(int k);
+    void arm(int firstSlot, int firstInterval, int step);
+    void gameOver();
+    std::string dataPath(const std::string& fileName);
+    void showPieceCell(int k, int cell);
+    void showBoardCell(int n, bool filled);
+
+    Platform& platform_;
+};
+
+}  // namespace fitzel

@@ -1,0 +1,94 @@
+// Everything the game asks of the outside world: the screen, timers, boxes, files and chance.
+//
+// The game module sees nothing else. The program implements this with Qt on the main window;
+// the tests implement it with a fake that keeps a virtual clock and scripted answers.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace fitzel {
+
+// The ten timers of the main window. The clearing timers are numbered like the slots they paint.
+enum class TimerId { TimeLeft = 0, Clear1, Clear2, Clear3, Clear4, Clear5, Clear6, Clear7, Clear8, Clear9 };
+inline constexpr int kTimerCount = 10;
+
+// Clearing timer k, for k = 1 to 9.
+constexpr TimerId clearTimer(int k) { return static_cast<TimerId>(k); }
+// The slot a clearing timer paints (1 to 9); 0 for the turn timer.
+constexpr int clearSlot(TimerId id) { return static_cast<int>(id); }
+
+enum class Label { TimeRemaining, Score };
+
+// How a board or preview cell looks; the picture file says how it is drawn.
+enum class CellLook { Empty, Filled };
+
+enum class BoxIcon { None, Information, Question };
+enum class BoxButtons { Ok, YesNo };
+enum class BoxAnswer { Ok, Yes, No };
+
+// What reading a whole data file gave.
+struct FileRead {
+    enum class Status { Ok, Missing, Failed };
+    Status status = Status::Missing;
+    std::string bytes;       // the file's bytes, at most the limit asked for
+    bool truncated = false;  // the file holds more than the limit
+    std::string fault;       // in words, when the status is not Ok
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // --- Display. Each returns an empty text, or the fault when the picture cannot be shown. ---
+
+    // Strip element k (1 to 35) shows cell `cell` (0 to 2, from the left) of a piece picture,
+    // cut into one row of three equal cells.
+    virtual std::string showPieceCell(int k, const std::string& picturePath, int cell) = 0;
+    // Board cell n (1 to 25) shows the picture of an empty or a filled cell.
+    virtual std::string showBoardCell(int n, CellLook look, const std::string& picturePath) = 0;
+    // Preview cell n (1 to 9) shows the picture of an empty or a filled cell.
+    virtual std::string showPreviewCell(int n, CellLook look, const std::string& picturePath) = 0;
+    // A line feed in the text starts a new line.
+    virtual void setLabel(Label label, const std::string& text) = 0;
+
+    // --- Timers ---
+
+    // 0 stops the timer. Any other interval (re)starts it: it fires that many milliseconds from
+    // now and again at every further interval, until it is set to 0. Timers armed one right
+    // after another fire in the order of their due times; equal times fire in arming order.
+    virtual void setTimerInterval(TimerId timer, int milliseconds) = 0;
+
+    // --- Boxes and windows. Timers keep firing while one is open. ---
+
+    virtual BoxAnswer messageBox(const std::string& text, const std::string& title, BoxIcon icon,
+                                 BoxButtons buttons) = 0;
+    // Returns the text typed (UTF-8), or an empty text when the player cancels.
+    virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& proposed) = 0;
+    // Shows the high-score window modally over the main window; returns once it is closed.
+    virtual void showScoresWindow() = 0;
+
+    // --- Files ---
+
+    // The folder that holds the program and its data files, without a trailing separator.
+    virtual std::string programFolder() = 0;
+    // Reads at most maxBytes of a file.
+    virtual FileRead readFile(const std::string& path, std::size_t maxBytes) = 0;
+    // Writes a whole new file beside the old one and puts it in the old one's place in one
+    // rename, so that at any moment the path holds either the old or the new file, whole.
+    // Returns an empty text, or the fault.
+    virtual std::string replaceFile(const std::string& path, const std::string& bytes) = 0;
+
+    // --- Other ---
+
+    // A uniform value in [0, 1) from a generator seeded once per run.
+    virtual double random() = 0;
+    // Hands a document or web address to the desktop's default handler; failures are silent.
+    virtual void openDocument(const std::string& address) = 0;
+    // Tells the player that a data file is missing or broken, then ends the program.
+    // Never returns (the test fake throws).
+    [[noreturn]] virtual void fatalError(const std::string& file, const std::string& fault) = 0;
+};
+
+}  // namespace fitzel
