@@ -58,12 +58,14 @@ enum class Shape { Square9, Wide6, Tall6, Square4 };
 
 struct Candidate {
     Shape shape;
-    int count;                  // cells in the block
+    int count;  // cells in the block
     std::int16_t points;
-    std::array<int, 9> cells;   // in reading order, which is also the order the cells vanish
+    std::array<int, 9> cells;  // in reading order, which is also the order the cells vanish
 };
 
-inline constexpr Candidate block3x3(std::array<int, 9> c) { return {Shape::Square9, 9, 30, c}; }
+inline constexpr Candidate block3x3(std::array<int, 9> c) {
+    return {Shape::Square9, 9, 30, c};
+}
 inline constexpr Candidate block3x2(std::array<int, 6> c) {
     return {Shape::Wide6, 6, 15, {c[0], c[1], c[2], c[3], c[4], c[5]}};
 }

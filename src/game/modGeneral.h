@@ -23,7 +23,7 @@ inline constexpr int kHighScorePlaces = 5;
 enum PieceCell { kWaiting = 0, kDealt = 1, kCurrent = 2 };
 
 class modGeneral {
-public:
+  public:
     explicit modGeneral(Platform& platform);
 
     // --- Game flow and the turn timer ---
@@ -110,16 +110,20 @@ public:
     // is kept, so a double click never places the next piece, which the player has not seen.
     std::optional<int> heldClick;
 
-private:
+  private:
     void placeAt(int cell);
     void clearTimerFired(int k);
-    void arm(int firstSlot, int firstInterval, int step);
+    void startClearing(const std::array<int, 10>& schedule);
     void gameOver();
     std::string dataPath(const std::string& fileName);
     void showPieceCell(int k, int cell);
     void showBoardCell(int n, bool filled);
+    void showPreviewCell(int n, bool filled);
 
     Platform& platform_;
+    // Why the high-score file last read could not be read, or empty; a table that could not
+    // be read is never written over.
+    std::string highScoreReadFault_;
 };
 
 }  // namespace fitzel

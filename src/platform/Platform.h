@@ -10,13 +10,28 @@
 namespace fitzel {
 
 // The ten timers of the main window. The clearing timers are numbered like the slots they paint.
-enum class TimerId { TimeLeft = 0, Clear1, Clear2, Clear3, Clear4, Clear5, Clear6, Clear7, Clear8, Clear9 };
+enum class TimerId {
+    TimeLeft = 0,
+    Clear1,
+    Clear2,
+    Clear3,
+    Clear4,
+    Clear5,
+    Clear6,
+    Clear7,
+    Clear8,
+    Clear9
+};
 inline constexpr int kTimerCount = 10;
 
 // Clearing timer k, for k = 1 to 9.
-constexpr TimerId clearTimer(int k) { return static_cast<TimerId>(k); }
+constexpr TimerId clearTimer(int k) {
+    return static_cast<TimerId>(k);
+}
 // The slot a clearing timer paints (1 to 9); 0 for the turn timer.
-constexpr int clearSlot(TimerId id) { return static_cast<int>(id); }
+constexpr int clearSlot(TimerId id) {
+    return static_cast<int>(id);
+}
 
 enum class Label { TimeRemaining, Score };
 
@@ -37,7 +52,7 @@ struct FileRead {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // --- Display. Each returns an empty text, or the fault when the picture cannot be shown. ---

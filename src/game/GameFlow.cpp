@@ -1,0 +1,172 @@
+// The course of a game: dealing the 35 pieces, the ten-second turn timer, skipping and the score.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "game/DataFiles.h"
+#include "game/modGeneral.h"
+
+namespace fitzel {
+namespace {
+
+constexpr int kTurnSeconds = 10;
+constexpr int kTurnTickMs = 1000;
+constexpr std::int16_t kPenalty = -7;
+
+const std::string kGameOverText = "Game Over - No Pieces Left!     ";
+const std::string kGameOverTitle = "Fitzel! - Game Over!";
+
+std::string timeLeftText(const std::string& seconds) {
+    return "Time Left\n" + seconds;
+}
+
+}  // namespace
+
+modGeneral::modGeneral(Platform& platform) : platform_(platform) {}
+
+void modGeneral::NewGame() {
+    // A game in progress is simply replaced: no question, and its score is not offered to the
+    // table.
+    ResetPieceStrip();
+    ClearPreview();
+    ClearBoard();
+    ResetLabels();
+    ResetPieceFlags();
+    intPiecesLeft = kPieceCount;
+    intCurrentPiece = 0;
+    NextPiece();
+    blnInGame = true;
+    StartTurnTimer();
+}
+
+void modGeneral::NextPiece() {
+    if (intPiecesLeft < 1) {
+        StopTurnTimer();
+        gameOver();
+        return;
+    }
+    if (intCurrentPiece > 0) {
+        showPieceCell(intCurrentPiece, kDealt);
+    }
+    // Draw again until an undealt piece comes up; one always exists while pieces are left.
+    int k = 0;
+    do {
+        k = static_cast<int>(platform_.random() * kPieceCount) + 1;
+        k = std::clamp(k, 1, static_cast<int>(kPieceCount));
+    } while (blnPieceDealt[k]);
+    intCurrentPiece = static_cast<std::int16_t>(k);
+    blnPieceDealt[k] = true;
+    --intPiecesLeft;
+    showPieceCell(k, kCurrent);
+    DrawPreview();
+    // The label keeps the previous count until the next tick.
+    intTimeLeft = kTurnSeconds;
+}
+
+void modGeneral::AddScore(std::int16_t points) {
+    const int sum = intScore + points;
+    intScore = static_cast<std::int16_t>(std::clamp(sum, 0, static_cast<int>(INT16_MAX)));
+    platform_.setLabel(Label::Score, "Score\n" + std::to_string(intScore));
+}
+
+void modGeneral::ResetLabels() {
+    intTimeLeft = kTurnSeconds;
+    platform_.setLabel(Label::TimeRemaining, timeLeftText("10"));
+    intScore = 0;
+    platform_.setLabel(Label::Score, "Score\n0");
+}
+
+void modGeneral::ResetPieceFlags() {
+    for (int k = 1; k <= kPieceCount; ++k) {
+        blnPieceDealt[k] = false;
+    }
+}
+
+void modGeneral::StartTurnTimer() {
+    platform_.setTimerInterval(TimerId::TimeLeft, kTurnTickMs);
+}
+
+void modGeneral::StopTurnTimer() {
+    platform_.setTimerInterval(TimerId::TimeLeft, 0);
+}
+
+void modGeneral::btnSkip_Click() {
+    if (!blnInGame) {
+        return;
+    }
+    StopTurnTimer();
+    AddScore(kPenalty);
+    platform_.setLabel(Label::TimeRemaining, timeLeftText("10"));
+    NextPiece();
+    // Restarting from stopped gives the new piece its full ten seconds.
+    if (blnInGame) {
+        StartTurnTimer();
+    }
+}
+
+void modGeneral::tmrTimeLeft_Timer() {
+    --intTimeLeft;
+    if (intTimeLeft != 0) {
+        platform_.setLabel(Label::TimeRemaining, timeLeftText(std::to_string(intTimeLeft)));
+        return;
+    }
+    if (intPiecesLeft != 0) {
+        // The piece is passed over; the timer keeps its phase.
+        intTimeLeft = kTurnSeconds;
+        platform_.setLabel(Label::TimeRemaining, timeLeftText("10"));
+        AddScore(kPenalty);
+        NextPiece();
+        return;
+    }
+    // The last piece ran out of time: the game ends without a penalty.
+    StopTurnTimer();
+    platform_.setLabel(Label::TimeRemaining, timeLeftText("0"));
+    gameOver();
+}
+
+void modGeneral::gameOver() {
+    platform_.messageBox(kGameOverText, kGameOverTitle, BoxIcon::Information, BoxButtons::Ok);
+    blnInGame = false;
+    CheckHighScore(intScore);
+}
+
+void modGeneral::onTimer(TimerId timer) {
+    switch (timer) {
+        case TimerId::TimeLeft:
+            tmrTimeLeft_Timer();
+            return;
+        case TimerId::Clear1:
+            tmrClear1_Timer();
+            return;
+        case TimerId::Clear2:
+            tmrClear2_Timer();
+            return;
+        case TimerId::Clear3:
+            tmrClear3_Timer();
+            return;
+        case TimerId::Clear4:
+            tmrClear4_Timer();
+            return;
+        case TimerId::Clear5:
+            tmrClear5_Timer();
+            return;
+        case TimerId::Clear6:
+            tmrClear6_Timer();
+            return;
+        case TimerId::Clear7:
+            tmrClear7_Timer();
+            return;
+        case TimerId::Clear8:
+            tmrClear8_Timer();
+            return;
+        case TimerId::Clear9:
+            tmrClear9_Timer();
+            return;
+    }
+}
+
+std::string modGeneral::dataPath(const std::string& fileName) {
+    return pathInFolder(platform_.programFolder(), fileName);
+}
+
+}  // namespace fitzel
