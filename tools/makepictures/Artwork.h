@@ -1,0 +1,38 @@
+// The game's artwork, drawn square by square: piece pictures, cell pictures, the Skip button
+// and the program's icon.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <string>
+
+namespace makepictures {
+
+// One square of a piece is 12 x 12 pixels.
+inline constexpr int kSquarePixels = 12;
+// Everything in a piece picture that is not a square of the piece; the colour of the dark panel
+// behind the strip, so that only the squares stand out.
+inline const QColor kPieceBackground(102, 102, 102);
+
+// The three cells of a piece picture, from the left.
+enum class PieceLook { Waiting = 0, Dealt = 1, Current = 2 };
+
+// A piece's picture: three cells side by side, each its shape's bounding box at 12 pixels a
+// square. `piece` (1 to 35) picks the colour of the waiting look.
+QImage pieceImage(const std::string& pattern, int piece);
+
+// The board's cells (39 x 38) and the preview's (30 x 30).
+QImage boardCell(bool filled);
+QImage previewCell(bool filled);
+
+// The green bevelled square the board and preview show before the first game.
+QImage greenCell(int width, int height);
+
+// The Skip button's face: "Skip" in red script on green (78 x 38). Needs a running
+// QGuiApplication for the font; returns a null image when "Dancing Script" is not installed.
+QImage skipButton();
+
+// The program's icon at `size` x `size` pixels: a yellow piece on the green board.
+QImage icon(int size);
+
+}  // namespace makepictures
