@@ -1,0 +1,287 @@
+// The game's window on the world under Qt: pictures, labels, timers, boxes and files of frmMain.
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTimer>
+#include <QUrl>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "forms/frmMain.h"
+#include "forms/frmScores.h"
+
+namespace fitzel {
+namespace {
+
+QString qs(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+constexpr char kErrorTitle[] = "Fitzel! - Error";
+
+}  // namespace
+
+// --- Pictures ---
+
+LoadedPicture PictureCache::picture(const QString& path) {
+    const auto found = pictures_.constFind(path);
+    if (found != pictures_.constEnd()) {
+        return *found;
+    }
+    ++filesRead_;
+    LoadedPicture loaded;
+    if (!QFileInfo::exists(path)) {
+        // A missing or broken picture is not kept: the game ends on it.
+        loaded.fault = QStringLiteral("File not found");
+        return loaded;
+    }
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        loaded.fault =
+            QStringLiteral("Not a picture that can be loaded (%1)").arg(reader.errorString());
+        return loaded;
+    }
+    loaded.pixmap = QPixmap::fromImage(image);
+    pictures_.insert(path, loaded);
+    return loaded;
+}
+
+std::array<QPixmap, 3> PictureCache::pieceCells(const QString& path, QString& fault) {
+    const auto found = cells_.constFind(path);
+    if (found != cells_.constEnd()) {
+        fault.clear();
+        return *found;
+    }
+    const LoadedPicture loaded = picture(path);
+    fault = loaded.fault;
+    if (!fault.isEmpty()) {
+        return {};
+    }
+    std::array<QPixmap, 3> cells;
+    const int width = loaded.pixmap.width() / 3;
+    const int height = loaded.pixmap.height();
+    // (An empty rectangle would copy the whole picture: a picture under three pixels wide
+    // gives empty cells.)
+    for (int c = 0; width > 0 && c < 3; ++c) {
+        cells[c] = loaded.pixmap.copy(c * width, 0, width, height);
+    }
+    cells_.insert(path, cells);
+    return cells;
+}
+
+// --- QtPlatform ---
+
+QtPlatform::QtPlatform(frmMain& window) : window_(window) {}
+
+void QtPlatform::Randomize() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto steady = std::chrono::steady_clock::now().time_since_epoch();
+    std::seed_seq seed{static_cast<std::uint64_t>(now.count()),
+                       static_cast<std::uint64_t>(steady.count())};
+    generator_.seed(seed);
+}
+
+QWidget* QtPlatform::dialogOwner() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    return &window_;
+}
+
+std::string QtPlatform::showCell(PictureBox* box, const std::string& picturePath) {
+    const LoadedPicture loaded = pictures_.picture(qs(picturePath));
+    if (!loaded.fault.isEmpty()) {
+        return loaded.fault.toStdString();
+    }
+    box->showPicture(loaded.pixmap);
+    return {};
+}
+
+std::string QtPlatform::showPieceCell(int k, const std::string& picturePath, int cell) {
+    QString fault;
+    const std::array<QPixmap, 3> cells = pictures_.pieceCells(qs(picturePath), fault);
+    if (!fault.isEmpty()) {
+        return fault.toStdString();
+    }
+    window_.picPieces(k)->showPicture(cells.at(static_cast<std::size_t>(cell)));
+    return {};
+}
+
+std::string QtPlatform::showBoardCell(int n, CellLook, const std::string& picturePath) {
+    return showCell(window_.picGrid(n), picturePath);
+}
+
+std::string QtPlatform::showPreviewCell(int n, CellLook, const std::string& picturePath) {
+    return showCell(window_.picEG(n), picturePath);
+}
+
+void QtPlatform::setLabel(Label label, const std::string& text) {
+    QLabel* target = label == Label::Score ? window_.lblScore() : window_.lblTimeRemaining();
+    target->setText(qs(text));
+}
+
+void QtPlatform::setTimerInterval(TimerId timer, int milliseconds) {
+    QTimer* t = window_.timer(timer);
+    if (milliseconds <= 0) {
+        t->stop();
+    } else {
+        t->start(milliseconds);
+    }
+}
+
+BoxAnswer QtPlatform::messageBox(const std::string& text, const std::string& title, BoxIcon icon,
+                                 BoxButtons buttons) {
+    const QMessageBox::Icon boxIcon = icon == BoxIcon::Information ? QMessageBox::Information
+                                      : icon == BoxIcon::Question  ? QMessageBox::Question
+                                                                   : QMessageBox::NoIcon;
+    const QMessageBox::StandardButtons boxButtons =
+        buttons == BoxButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    QMessageBox box(boxIcon, qs(title), qs(text), boxButtons, dialogOwner());
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == BoxButtons::YesNo) {
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    }
+    box.exec();
+    if (buttons == BoxButtons::Ok) {
+        return BoxAnswer::Ok;
+    }
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? BoxAnswer::Yes : BoxAnswer::No;
+}
+
+std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& proposed) {
+    QInputDialog dialog(dialogOwner());
+    dialog.setWindowTitle(qs(title));
+    dialog.setLabelText(qs(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(qs(proposed));
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.textValue().toStdString();
+}
+
+void QtPlatform::showScoresWindow() {
+    // The table window cannot be shown twice: when it is already open (opened from the menu
+    // while the game ended behind it), it shows the new table.
+    if (scores_ && scores_->isVisible()) {
+        scores_->refresh();
+        return;
+    }
+    QPointer<frmScores> window = new frmScores(window_.game(), &window_);
+    scores_ = window;
+    window->exec();
+    delete window.data();
+}
+
+std::string QtPlatform::programFolder() {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+FileRead QtPlatform::readFile(const std::string& path, std::size_t maxBytes) {
+    return readWholeFile(qs(path), maxBytes);
+}
+
+std::string QtPlatform::replaceFile(const std::string& path, const std::string& bytes) {
+    return replaceWholeFile(qs(path), bytes);
+}
+
+double QtPlatform::random() {
+    // The top 53 bits as a fraction: uniform in [0, 1), never 1.
+    return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
+}
+
+void QtPlatform::openDocument(const std::string& address) {
+    QDesktopServices::openUrl(QUrl::fromUserInput(qs(address)));
+}
+
+void QtPlatform::fatalError(const std::string& file, const std::string& fault) {
+    std::fprintf(stderr, "Fitzel!: %s: %s\n", file.c_str(), fault.c_str());
+    std::fflush(stderr);
+    // Nothing of the game may run while the player reads the message.
+    for (int t = 0; t < kTimerCount; ++t) {
+        window_.timer(static_cast<TimerId>(t))->stop();
+    }
+    QWidget* owner = window_.isVisible() ? dialogOwner() : nullptr;
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kErrorTitle),
+                    QStringLiteral("Fitzel! cannot go on: a data file is missing or broken.\n\n"
+                                   "File: %1\nFault: %2")
+                        .arg(qs(file), qs(fault)),
+                    QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    std::exit(1);
+}
+
+// --- Files ---
+
+FileRead readWholeFile(const QString& path, std::size_t maxBytes) {
+    FileRead result;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        result.status = FileRead::Status::Missing;
+        result.fault = "File not found";
+        return result;
+    }
+    if (info.isDir()) {
+        result.status = FileRead::Status::Failed;
+        result.fault = "It is a folder, not a file";
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = FileRead::Status::Failed;
+        result.fault = file.errorString().toStdString();
+        return result;
+    }
+    QByteArray bytes;
+    while (static_cast<std::size_t>(bytes.size()) < maxBytes) {
+        const qint64 want =
+            static_cast<qint64>(std::min<std::size_t>(maxBytes - bytes.size(), 1 << 16));
+        const QByteArray chunk = file.read(want);
+        if (chunk.isEmpty()) {
+            if (file.error() != QFileDevice::NoError) {
+                result.status = FileRead::Status::Failed;
+                result.fault = file.errorString().toStdString();
+                return result;
+            }
+            break;
+        }
+        bytes.append(chunk);
+    }
+    char extra = 0;
+    result.truncated = static_cast<std::size_t>(bytes.size()) >= maxBytes && file.getChar(&extra);
+    result.bytes = bytes.toStdString();
+    result.status = FileRead::Status::Ok;
+    return result;
+}
+
+std::string replaceWholeFile(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString().toStdString();
+    }
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+        static_cast<qint64>(bytes.size())) {
+        const std::string fault = file.errorString().toStdString();
+        file.cancelWriting();
+        return fault;
+    }
+    if (!file.commit()) {
+        return file.errorString().toStdString();
+    }
+    return {};
+}
+
+}  // namespace fitzel

@@ -1,0 +1,92 @@
+// The game's window on the world under Qt: pictures, labels, timers, boxes and files of frmMain.
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "platform/Platform.h"
+
+class QWidget;
+
+namespace fitzel {
+
+class frmMain;
+class frmScores;
+class PictureBox;
+
+// A picture as read from its file, or the reason it could not be read.
+struct LoadedPicture {
+    QPixmap pixmap;
+    QString fault;  // empty when the picture was read
+};
+
+// Reads picture files. Pictures are read once per run and kept by path: the data files do
+// not change while the game runs.
+class PictureCache {
+  public:
+    LoadedPicture picture(const QString& path);
+    // The picture cut into one row of three equal cells: each a third of the width (the
+    // remainder dropped) by the full height. Empty pixmaps when the picture cannot be read.
+    std::array<QPixmap, 3> pieceCells(const QString& path, QString& fault);
+    // How many files have been read so far.
+    int filesRead() const { return filesRead_; }
+
+  private:
+    QHash<QString, LoadedPicture> pictures_;
+    QHash<QString, std::array<QPixmap, 3>> cells_;
+    int filesRead_ = 0;
+};
+
+class QtPlatform final : public Platform {
+  public:
+    explicit QtPlatform(frmMain& window);
+
+    // Seeds the random generator from the clock (once, at start-up).
+    void Randomize();
+    // The window that boxes and dialogs opened now belong to.
+    QWidget* dialogOwner() const;
+    PictureCache& pictures() { return pictures_; }
+
+    std::string showPieceCell(int k, const std::string& picturePath, int cell) override;
+    std::string showBoardCell(int n, CellLook look, const std::string& picturePath) override;
+    std::string showPreviewCell(int n, CellLook look, const std::string& picturePath) override;
+    void setLabel(Label label, const std::string& text) override;
+
+    void setTimerInterval(TimerId timer, int milliseconds) override;
+
+    BoxAnswer messageBox(const std::string& text, const std::string& title, BoxIcon icon,
+                         BoxButtons buttons) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& proposed) override;
+    void showScoresWindow() override;
+
+    std::string programFolder() override;
+    FileRead readFile(const std::string& path, std::size_t maxBytes) override;
+    std::string replaceFile(const std::string& path, const std::string& bytes) override;
+
+    double random() override;
+    void openDocument(const std::string& address) override;
+    [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override;
+
+  private:
+    std::string showCell(PictureBox* box, const std::string& picturePath);
+
+    frmMain& window_;
+    PictureCache pictures_;
+    std::mt19937_64 generator_;
+    QPointer<frmScores> scores_;
+};
+
+// Reads at most maxBytes of a file (free of any window, so it can be tested on its own).
+FileRead readWholeFile(const QString& path, std::size_t maxBytes);
+// Writes a whole new file beside the old one and renames it into the old one's place.
+// Returns an empty text, or the fault.
+std::string replaceWholeFile(const QString& path, const std::string& bytes);
+
+}  // namespace fitzel
