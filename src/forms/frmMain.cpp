@@ -64,13 +64,15 @@ class ClientArea : public QWidget {
     explicit ClientArea(QWidget* parent) : QWidget(parent) {
         setObjectName("frmMainClient");
         setFixedSize(frmMain::kClientWidth, frmMain::kClientHeight);
-        setAttribute(Qt::WA_OpaquePaintEvent);
+        QPalette ground = palette();
+        ground.setColor(QPalette::Window, kBackground);
+        setPalette(ground);
+        setAutoFillBackground(true);
     }
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), kBackground);
         painter.fillRect(kFramPieces, kPanelFill);
         drawBorder(painter, kFramPieces, kPanelBorder);
         drawBorder(painter, kFramGrid, kFrameRed);
