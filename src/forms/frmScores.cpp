@@ -1,0 +1,99 @@
+// The high-score window: reads the table when it opens and shows each place on its own row.
+#include "forms/frmScores.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "forms/DialogGeometry.h"
+#include "game/modGeneral.h"
+
+namespace fitzel {
+
+namespace {
+
+QFont tableFont() {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setWeight(QFont::Bold);
+    font.setPointSizeF(14.25);
+    return font;
+}
+
+// A label that sizes itself to its text, left-aligned, at its design place and size.
+QLabel* tableLabel(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(tableFont());
+    label->setGeometry(twips(left), twips(top), twips(width), twips(height));
+    return label;
+}
+
+void setAutoSizedText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->resize(label->sizeHint());
+}
+
+}  // namespace
+
+frmScores::frmScores(modGeneral& game, QWidget* owner) : QDialog(owner), game_(game) {
+    setObjectName(QStringLiteral("frmScores"));
+    setWindowTitle(QStringLiteral("Fitzel! - Scores."));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    resize(twips(6000), twips(3165));
+
+    for (int k = 1; k <= 5; ++k) {
+        const int top = 360 + 480 * (k - 1);
+        lblScore[k] = tableLabel(this, QStringLiteral("lblScore%1").arg(k), 360, top, 1185, 330);
+        lblName[k] = tableLabel(this, QStringLiteral("lblName%1").arg(k), 1800, top, 1200, 330);
+    }
+
+    // Last in the tab order.
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twips(4560), twips(360), twips(1215), twips(375));
+    cmdOK->setDefault(false);
+    connect(cmdOK, &QPushButton::clicked, this, &frmScores::cmdOK_Click);
+
+    Form_Load();
+}
+
+void frmScores::Form_Load() {
+    refresh();
+}
+
+void frmScores::refresh() {
+    game_.LoadHighScores();
+    for (int k = 1; k <= 5; ++k) {
+        setAutoSizedText(lblScore[k], QString::number(game_.intHighScore[k]));
+        setAutoSizedText(lblName[k], QString::fromStdString(game_.strHighName[k]));
+    }
+}
+
+void frmScores::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        centreOnScreen(this);
+    }
+}
+
+void frmScores::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmScores::cmdOK_Click() {
+    close();
+}
+
+}  // namespace fitzel
