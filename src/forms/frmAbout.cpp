@@ -1,0 +1,307 @@
+// The About window: its texts and icon, the web link, and finding and starting System Info.
+#include "forms/frmAbout.h"
+
+#include <QFont>
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "forms/DialogGeometry.h"
+#include "game/DataFiles.h"
+#include "game/modGeneral.h"
+
+namespace fitzel {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Fitzel! - About.");
+const QString kUnavailable = QStringLiteral("System Information is unavailable at this time.     ");
+
+// Where the system-information program is registered: first its full path, then its folder.
+const std::string kSysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kSysInfoValue = "PATH";
+const std::string kSysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string kSysInfoFolderValue = "MSINFO";
+const std::string kSysInfoFile = "MSINFO32.EXE";
+#ifdef _WIN32
+constexpr char kFolderSeparator = '\\';
+#else
+constexpr char kFolderSeparator = '/';
+#endif
+
+// The access the registry keys are opened with.
+constexpr std::uint32_t kKeyAccess = 0x2003F;
+constexpr std::uint32_t kValueBufferSize = 1024;
+
+const QColor kLinkColour(0, 0, 255);
+const QColor kLinkPressedColour(0, 0, 128);
+
+QLabel* label(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+    auto* created = new QLabel(parent);
+    created->setObjectName(name);
+    created->setTextFormat(Qt::PlainText);
+    created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    created->setWordWrap(true);
+    created->setGeometry(twips(left), twips(top), twips(width), twips(height));
+    return created;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                    int width, int height) {
+    auto* created = new QPushButton(caption, parent);
+    created->setObjectName(name);
+    created->setGeometry(twips(left), twips(top), twips(width), twips(height));
+    return created;
+}
+
+std::string hexByte(std::uint8_t byte) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    return {kDigits[byte >> 4], kDigits[byte & 0xF]};
+}
+
+}  // namespace
+
+const QString frmAbout::kWebBase = QStringLiteral("https://www.example.com/");
+
+frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owner,
+                   Registry& registry, SystemServices& services)
+    : QDialog(owner),
+      game_(game),
+      programFolder_(programFolder),
+      registry_(registry),
+      services_(services) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(kCaption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twips(5730), twips(3555));
+
+    cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 4245, 2625, 1260, 345);
+    cmdOK->setDefault(true);  // Escape closes every dialog, which makes it the cancel button too
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setFrameShape(QFrame::NoFrame);
+    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picIcon->setGeometry(twips(240), twips(240), twips(540), twips(540));
+
+    cmdSysInfo = button(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."), 4260,
+                        3075, 1245, 345);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+
+    lblDescription = label(this, QStringLiteral("lblDescription"), 1050, 1125, 3885, 1170);
+    lblDisclaimer = label(this, QStringLiteral("lblDisclaimer"), 255, 2625, 3870, 345);
+    lblTitle = label(this, QStringLiteral("lblTitle"), 1050, 240, 3885, 480);
+    lblVersion = label(this, QStringLiteral("lblVersion"), 1050, 780, 3885, 225);
+
+    lblWeb = label(this, QStringLiteral("lblWeb"), 240, 3000, 3870, 345);
+    QFont webFont(QStringLiteral("MS Sans Serif"));
+    webFont.setStyleHint(QFont::SansSerif);
+    webFont.setPointSizeF(8.25);
+    webFont.setUnderline(true);
+    lblWeb->setFont(webFont);
+    setWebColour(kLinkColour);
+    lblWeb->installEventFilter(this);
+
+    Line1[1] = {QPoint(twips(90), twips(2445)), QPoint(twips(5654), twips(2445)),
+                QColor(128, 128, 128), 1};
+    Line1[0] = {QPoint(twips(105), twips(2460)), QPoint(twips(5654), twips(2460)),
+                QColor(255, 255, 255), 2};
+
+    Form_Load();
+}
+
+void frmAbout::Form_Load() {
+    const QString iconPath =
+        QString::fromStdString(pathInFolder(programFolder_.toStdString(), piecePictureFile(10)));
+    QPixmap icon;
+    const QString fault = loadIconCell(iconPath, icon);
+    if (!fault.isEmpty()) {
+        dataFileFault(parentWidget(), iconPath, fault);
+    }
+    picIcon->setPixmap(icon);
+    picIcon->resize(icon.size());
+
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(FITZEL_VERSION_MAJOR)
+                            .arg(FITZEL_VERSION_MINOR)
+                            .arg(FITZEL_VERSION_REVISION));
+    lblTitle->setText(QStringLiteral("Fitzel!"));
+    lblDescription->setText(QStringLiteral(
+        "Fitzel!  A game with 'Quadrel' style pieces that you must fit into a grid to create "
+        "blocks!"));
+    lblDisclaimer->setText(QStringLiteral("Copyright \u00A9 2026 The Fitzel developers"));
+    lblWeb->setText(kWebBase + QStringLiteral("Fitzel"));
+}
+
+QString frmAbout::loadIconCell(const QString& path, QPixmap& cell) {
+    QImageReader reader(path);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        return reader.errorString();
+    }
+    const int cellWidth = picture.width() / 3;
+    if (cellWidth == 0) {
+        return QStringLiteral("The picture is too narrow to hold three cells.");
+    }
+    cell = QPixmap::fromImage(picture.copy(0, 0, cellWidth, picture.height()));
+    return {};
+}
+
+void frmAbout::dataFileFault(QWidget* owner, const QString& path, const QString& fault) {
+    // Reported like every other data file of the game.
+    std::fprintf(stderr, "Fitzel!: %s: %s\n", path.toLocal8Bit().constData(),
+                 fault.toLocal8Bit().constData());
+    std::fflush(stderr);
+    // Nothing of the game may run while the player reads the message.
+    for (QWidget* window = owner; window != nullptr; window = window->parentWidget()) {
+        for (QTimer* timer : window->findChildren<QTimer*>()) {
+            timer->stop();
+        }
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Fitzel! - Error"),
+                    QStringLiteral("Fitzel! cannot go on: a data file is missing or broken.\n\n"
+                                   "File: %1\nFault: %2")
+                        .arg(path, fault),
+                    QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    std::exit(1);
+}
+
+void frmAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        centreOnScreen(this);
+    }
+}
+
+void frmAbout::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    for (const LineElement& line : Line1) {
+        painter.fillRect(line.from.x(), line.from.y(), line.to.x() - line.from.x(), line.width,
+                         line.colour);
+    }
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblWeb) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            lblWeb_MouseDown();
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            lblWeb_MouseUp();
+            // A click is the left button let go over the label.
+            if (mouse->button() == Qt::LeftButton &&
+                lblWeb->rect().contains(mouse->position().toPoint())) {
+                lblWeb_Click();
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::setWebColour(const QColor& colour) {
+    QPalette palette = lblWeb->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    lblWeb->setPalette(palette);
+}
+
+void frmAbout::lblWeb_MouseDown() {
+    setWebColour(kLinkPressedColour);
+}
+
+void frmAbout::lblWeb_MouseUp() {
+    setWebColour(kLinkColour);
+}
+
+void frmAbout::lblWeb_Click() {
+    game_.OpenWebPage("open", lblWeb->text().toStdString(), "0", "0", 1);
+}
+
+void frmAbout::cmdOK_Click() {
+    close();
+}
+
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo();
+}
+
+bool frmAbout::GetKeyValue(RegistryRoot KeyRoot, const std::string& KeyName,
+                           const std::string& SubKeyRef, std::string& KeyVal) {
+    RegistryKey hKey = 0;
+    if (registry_.openKey(KeyRoot, KeyName, 0, kKeyAccess, hKey) != kRegistrySuccess) {
+        KeyVal.clear();
+        registry_.closeKey(hKey);
+        return false;
+    }
+
+    std::array<std::uint8_t, kValueBufferSize> tmpVal{};
+    std::uint32_t KeyValSize = kValueBufferSize;
+    std::uint32_t KeyValType = 0;
+    if (registry_.queryValue(hKey, SubKeyRef, KeyValType, tmpVal.data(), KeyValSize) !=
+        kRegistrySuccess) {
+        KeyVal.clear();
+        registry_.closeKey(hKey);
+        return false;
+    }
+
+    // The last byte written is at position KeyValSize, counting from 1; there must be one.
+    if (KeyValSize == 0 || KeyValSize > kValueBufferSize) {
+        registry_.closeKey(hKey);
+        throw std::out_of_range("The registry value's size is outside its buffer.");
+    }
+    const std::size_t kept = tmpVal[KeyValSize - 1] == 0 ? KeyValSize - 1 : KeyValSize;
+    const std::string value(reinterpret_cast<const char*>(tmpVal.data()), kept);
+
+    if (KeyValType == kRegSz) {
+        KeyVal = value;
+    } else if (KeyValType == kRegDword) {
+        for (std::size_t i = value.size(); i > 0; --i) {
+            KeyVal += hexByte(static_cast<std::uint8_t>(value[i - 1]));
+        }
+        KeyVal = "&h" + KeyVal;
+    }
+
+    registry_.closeKey(hKey);
+    return true;
+}
+
+void frmAbout::StartSysInfo() {
+    bool started = false;
+    try {
+        std::string SysInfoPath;
+        if (GetKeyValue(kHKeyLocalMachine, kSysInfoKey, kSysInfoValue, SysInfoPath)) {
+            started = services_.startProgram(SysInfoPath);
+        } else if (GetKeyValue(kHKeyLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue,
+                               SysInfoPath)) {
+            const std::string program = SysInfoPath + kFolderSeparator + kSysInfoFile;
+            if (services_.fileExists(program)) {
+                started = services_.startProgram(program);
+            }
+        }
+    } catch (const std::exception&) {
+        started = false;
+    }
+    if (!started) {
+        QMessageBox box(QMessageBox::NoIcon, kCaption, kUnavailable, QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+}  // namespace fitzel
