@@ -179,10 +179,14 @@ TEST_F(BlocksTest, TheFirstCompleteCandidateInTableOrderIsTheOneScored) {
             game.blnGrid[n] = true;
         game.intScore = 0;
         game.intCheckCount = 0;
+        const std::size_t paints = fake.boardLog.size(), arms = fake.armLog.size();
         game.CheckBlocks();
         auto slots = first ? slotsFor(first->cells) : std::array<std::int16_t, 10>{};
+        // With no block the board is redrawn; a block is left showing for its clearing.
         if (game.intScore != (first ? first->points : 0) || cells(game.blnGrid) != after ||
-            game.intClearCell != slots) {
+            game.intClearCell != slots || fake.armLog.size() != arms ||
+            fake.boardLog.size() != paints + (first ? 0 : 25) ||
+            (!first && cells(fake.board) != before)) {
             wrong.push_back(before);
         }
     }
@@ -299,6 +303,7 @@ TEST_F(BlocksTest, AClickDuringAClearingIsHeldUntilItEndsAndOnlyTheFirstIsKept) 
     EXPECT_EQ(cells(fake.board), boardOf({13}));
     EXPECT_EQ(game.intCurrentPiece, 6);
     EXPECT_EQ(game.intPiecesLeft, 32);
+    EXPECT_EQ(game.intCheckCount, 1) << "the held placement starts its own count";
 }
 
 TEST_F(BlocksTest, AHeldClickWaitsThroughTheClearingThatTheReCheckStarts) {
@@ -319,6 +324,7 @@ TEST_F(BlocksTest, AHeldClickWaitsThroughTheClearingThatTheReCheckStarts) {
     fake.advance(1);
     EXPECT_EQ(cells(game.blnGrid), boardOf({13}));
     EXPECT_FALSE(game.heldClick.has_value());
+    EXPECT_EQ(game.intCheckCount, 1) << "the held placement starts its own count";
 }
 
 TEST_F(BlocksTest, TheLastPieceCompletingABlockScoresWithoutAClearing) {
@@ -336,7 +342,10 @@ TEST_F(BlocksTest, TheLastPieceCompletingABlockScoresWithoutAClearing) {
     ASSERT_EQ(game.intCurrentPiece, 2);
     game.AddScore(40);
     std::size_t armed = fake.armLog.size();
+    bool turnTimerAtBox = true;
+    fake.duringBox = [&](const auto&) { turnTimerAtBox = fake.running(TimerId::TimeLeft); };
     game.picGrid_Click(1);
+    EXPECT_FALSE(turnTimerAtBox) << "the turn timer stops before the game-over box";
     EXPECT_EQ(game.intScore, 45);
     EXPECT_EQ(cells(game.blnGrid), boardOf({}));
     EXPECT_EQ(cells(fake.board), boardOf({1, 2, 6, 7}));

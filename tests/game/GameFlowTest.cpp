@@ -47,6 +47,7 @@ TEST_F(GameFlowTest, NewGameResetsEverythingAndDealsTheFirstPiece) {
     EXPECT_EQ(fake.scoreLabel, scoreText(0));
     EXPECT_EQ(fake.timeLabel, timeText(10));
     EXPECT_EQ(game.intTimeLeft, 10);
+    ASSERT_FALSE(turnTimerArms(fake).empty());
     EXPECT_EQ(turnTimerArms(fake).back(),
               (FakePlatform::TimerEvent{1600, TimerId::TimeLeft, 1000}));
     fake.advance(999);

@@ -229,29 +229,34 @@ TEST_F(HighScoresTest, AShortFileAndAnOversizedScoreReadWithoutEndingTheGame) {
     EXPECT_EQ(names[2], "Bo");
 }
 
-TEST_F(HighScoresTest, NamesReachTheFileAsLatin1) {
-    // A name is kept as typed in the game but stored with "?" where Latin-1 has no place for it.
-    fake.inputAnswers.push_back("§Zoë €");
-    game.CheckHighScore(10);
-    EXPECT_EQ(game.strPlayerName, "§Zoë €");
-    EXPECT_EQ(unscrambleLine(fake.files.at(configPath()).substr(0, 11)), "00010?Zo\xEB ?");
-    game.LoadHighScores();
-    EXPECT_EQ(game.strHighName[1], "?Zoë ?");
-}
-
 TEST_F(HighScoresTest, AFailedSaveIsReportedAndTheOldFileStays) {
-    // The table window is still shown; the file keeps its old table.
-    storeTable({0, 100, 80, 60, 40, 20}, {"", "Ann", "Ben", "Cy", "Dee", "Eve"});
-    const std::string before = fake.files[configPath()];
-    fake.replaceFaults[configPath()] = "disk full";
-    fake.inputAnswers.push_back("Zed");
-    game.CheckHighScore(50);
-    EXPECT_EQ(fake.files[configPath()], before);
-    ASSERT_EQ(fake.boxes.size(), 2u);
-    EXPECT_FALSE(fake.boxes[1].input);
-    EXPECT_NE(fake.boxes[1].text.find("disk full"), std::string::npos) << fake.boxes[1].text;
-    EXPECT_EQ(fake.boxes[1].title.rfind("Fitzel! - ", 0), 0u) << fake.boxes[1].title;
-    EXPECT_EQ(fake.scoresWindowShown, 1);
+    // A file that cannot be replaced, or could not be read, keeps its table; the window still
+    // shows.
+    for (bool unreadable : {false, true}) {
+        SCOPED_TRACE(unreadable ? "unreadable" : "replace fails");
+        FakePlatform f;
+        modGeneral g(f);
+        f.attach(&g);
+        const std::string path = f.path("Config.cfg");
+        f.files[path] =
+            encodeHighScoreFile({0, 100, 80, 60, 40, 20}, {"", "A", "B", "C", "D", "E"});
+        const std::string before = f.files[path];
+        if (unreadable) {
+            f.unreadable.insert(path);
+        } else {
+            f.replaceFaults[path] = "disk full";
+        }
+        g.CheckHighScore(50);
+        EXPECT_EQ(f.files[path], before);
+        ASSERT_FALSE(f.boxes.empty());
+        const auto& report = f.boxes.back();
+        EXPECT_FALSE(report.input);
+        EXPECT_NE(report.text.find(unreadable ? "permission denied" : "disk full"),
+                  std::string::npos)
+            << report.text;
+        EXPECT_EQ(report.title.rfind("Fitzel! - ", 0), 0u) << report.title;
+        EXPECT_EQ(f.scoresWindowShown, 1);
+    }
 }
 
 }  // namespace
