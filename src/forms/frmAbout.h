@@ -28,7 +28,7 @@ class frmAbout : public QDialog {
   public:
     // Loads the icon from programFolder at once; a picture that cannot be loaded ends the
     // program (see dataFileFault). The registry and the system services default to the
-    // machine's own.
+    // machine's own. Centres itself on the screen when first shown.
     frmAbout(modGeneral& game, const QString& programFolder, QWidget* owner,
              Registry& registry = systemRegistry(), SystemServices& services = qtSystemServices());
 

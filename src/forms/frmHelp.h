@@ -14,6 +14,7 @@ class frmHelp : public QDialog {
     Q_OBJECT
 
   public:
+    // Builds the instructions at once; centres itself on the screen when first shown.
     explicit frmHelp(QWidget* owner);
 
     QPushButton* OKButton = nullptr;

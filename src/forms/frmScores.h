@@ -18,7 +18,8 @@ class frmScores : public QDialog {
     Q_OBJECT
 
   public:
-    // Reads the table from the high-score file at once.
+    // Reads the table from the high-score file at once. Like the other small windows, it
+    // centres itself on the screen when first shown, once its outer size is known.
     frmScores(modGeneral& game, QWidget* owner);
 
     // Reads the high-score file again and shows what it holds.
