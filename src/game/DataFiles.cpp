@@ -4,11 +4,7 @@
 namespace fitzel {
 
 std::string piecePictureFile(int k) {
-    std::string number = std::to_string(k);
-    if (number.size() < 2) {
-        number.insert(0, "0");
-    }
-    return number + ".bmp";
+    return (k < 10 ? "0" : "") + std::to_string(k) + ".bmp";
 }
 
 std::string pathInFolder(const std::string& folder, const std::string& fileName) {
