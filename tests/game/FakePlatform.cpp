@@ -80,13 +80,8 @@ std::string FakePlatform::showPreviewCell(int n, CellLook look, const std::strin
 }
 
 void FakePlatform::setLabel(Label label, const std::string& text) {
-    if (label == Label::TimeRemaining) {
-        timeLabel = text;
-        timeLabelLog.push_back(text);
-    } else {
-        scoreLabel = text;
-        scoreLabelLog.push_back(text);
-    }
+    (label == Label::TimeRemaining ? timeLabel : scoreLabel) = text;
+    ++labelSets;
 }
 
 void FakePlatform::setTimerInterval(TimerId timer, int milliseconds) {
@@ -128,15 +123,7 @@ std::string FakePlatform::inputBox(const std::string& prompt, const std::string&
     return answer;
 }
 
-void FakePlatform::showScoresWindow() {
-    ++scoresWindowShown;
-    if (duringScoresWindow) {
-        duringScoresWindow();
-    }
-}
-
 FileRead FakePlatform::readFile(const std::string& path, std::size_t maxBytes) {
-    reads.emplace_back(path, maxBytes);
     FileRead result;
     auto it = files.find(path);
     if (it == files.end()) {

@@ -1,5 +1,4 @@
-// A Platform for tests: records what the game shows and asks, answers from scripts, keeps files
-// in memory and runs the timers on a virtual clock.
+// A test Platform: records what the game shows and asks, scripts answers, runs a virtual clock.
 #pragma once
 
 #include <array>
@@ -69,7 +68,7 @@ class FakePlatform : public Platform {
     std::vector<std::pair<int, int>> stripLog;  // (element, cell) of every strip show
     std::vector<BoardPaint> boardLog;
     std::string timeLabel, scoreLabel;
-    std::vector<std::string> timeLabelLog, scoreLabelLog;
+    int labelSets = 0;
 
     // --- Boxes ---
     struct Box {
@@ -85,16 +84,13 @@ class FakePlatform : public Platform {
     std::deque<std::string> inputAnswers;       // empty: the proposed text; "" is a cancel
     std::function<void(const Box&)> duringBox;  // runs while a box is open
     int scoresWindowShown = 0;
-    std::function<void()> duringScoresWindow;
-    std::vector<std::string> documents;
 
     // --- Files ---
     std::string path(const std::string& name) const { return folder_ + "/" + name; }
-    std::map<std::string, std::string> files;                // path -> bytes; absent = missing
-    std::set<std::string> unreadable;                        // present but cannot be read
-    std::map<std::string, std::string> replaceFaults;        // path -> fault of replaceFile
-    std::vector<std::string> replaced;                       // paths replaced, in order
-    std::vector<std::pair<std::string, std::size_t>> reads;  // (path, maxBytes)
+    std::map<std::string, std::string> files;          // path -> bytes; absent = missing
+    std::set<std::string> unreadable;                  // present but cannot be read
+    std::map<std::string, std::string> replaceFaults;  // path -> fault of replaceFile
+    std::vector<std::string> replaced;                 // paths replaced, in order
 
     // --- Chance ---
     std::deque<double> randoms;  // empty: a fixed-seed generator takes over
@@ -110,12 +106,12 @@ class FakePlatform : public Platform {
                          BoxButtons buttons) override;
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& proposed) override;
-    void showScoresWindow() override;
+    void showScoresWindow() override { ++scoresWindowShown; }
     std::string programFolder() override { return folder_; }
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
     std::string replaceFile(const std::string& path, const std::string& bytes) override;
     double random() override;
-    void openDocument(const std::string& address) override { documents.push_back(address); }
+    void openDocument(const std::string&) override {}
     [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override {
         throw FatalError(file, fault);
     }

@@ -112,19 +112,6 @@ TEST_F(GameFlowTest, SkipCostsSevenNeverBelowZeroAndRestartsTheSecond) {
     EXPECT_EQ(fake.scoreLabel, scoreText(28));
 }
 
-TEST_F(GameFlowTest, SkipOutsideAGameDoesNothing) {
-    // With no game in progress Skip takes no points, deals nothing and starts no timer.
-    game.LoadShapes();
-    game.ResetLabels();
-    game.AddScore(9);
-    const auto labels = fake.scoreLabelLog.size();
-    game.btnSkip_Click();
-    EXPECT_EQ(game.intScore, 9);
-    EXPECT_EQ(fake.scoreLabelLog.size(), labels);
-    EXPECT_EQ(fake.randomCalls, 0);
-    EXPECT_TRUE(fake.armLog.empty());
-}
-
 TEST_F(GameFlowTest, DealingDrawsAgainUntilAnUndealtPieceComesUp) {
     // Each draw gives Int(r x 35) + 1; a piece already dealt is drawn again.
     start(5);

@@ -230,8 +230,7 @@ TEST_F(HighScoresTest, AShortFileAndAnOversizedScoreReadWithoutEndingTheGame) {
 }
 
 TEST_F(HighScoresTest, AFailedSaveIsReportedAndTheOldFileStays) {
-    // A file that cannot be replaced, or could not be read, keeps its table; the window still
-    // shows.
+    // A file that cannot be replaced or read keeps its table; the window still shows.
     for (bool unreadable : {false, true}) {
         SCOPED_TRACE(unreadable ? "unreadable" : "replace fails");
         FakePlatform f;

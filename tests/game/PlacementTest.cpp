@@ -26,7 +26,7 @@ TEST_F(PlacementTest, EdgeTestRefusesExactlyThePositionsThatLeaveOrWrap) {
     for (std::size_t length = 0; length <= 9; ++length) {
         patterns.push_back(kSingle.substr(0, length));
     }
-    patterns.push_back("000010000111");  // characters after the ninth play no part
+    patterns.push_back("000010000111");  // characters after the ninth have no effect
     for (const auto& pattern : patterns) {
         game.strShapes[1] = pattern;
         game.intCurrentPiece = 1;
@@ -162,13 +162,20 @@ TEST_F(PlacementTest, ARefusedClickChangesNothingButTheCheckingFlags) {
     }
 }
 
-TEST_F(PlacementTest, BoardClicksDoNothingOutsideAGame) {
-    // Before the first game and after game over a click neither places nor deals.
+TEST_F(PlacementTest, ClicksAndSkipDoNothingOutsideAGame) {
+    // Before the first game and after game over, clicks and Skip change nothing.
     game.LoadShapes();
     game.intCurrentPiece = 1;
+    game.AddScore(9);
+    const int labels = fake.labelSets;
     game.picGrid_Click(13);
+    game.btnSkip_Click();
     EXPECT_EQ(cells(game.blnGrid), boardOf({}));
     EXPECT_TRUE(fake.boardLog.empty());
+    EXPECT_EQ(game.intScore, 9);
+    EXPECT_EQ(fake.labelSets, labels);
+    EXPECT_EQ(fake.randomCalls, 0);
+    EXPECT_TRUE(fake.armLog.empty());
 
     start(7);
     game.intPiecesLeft = 0;
