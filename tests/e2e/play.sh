@@ -93,18 +93,41 @@ start_game() {
 
 game_running() { kill -0 "$game_pid" 2>/dev/null; }
 
-# Waits until a visible window with exactly this title exists; prints its id.
-wait_for_window() {
-    local title=$1 limit=${2:-$STEP_LIMIT} id deadline=$((SECONDS + ${2:-$STEP_LIMIT}))
+# Looks for a visible window with exactly this title for up to `limit` seconds; prints its id,
+# or nothing when none came.
+find_window() {
+    local title=$1 limit=$2 id deadline=$((SECONDS + $2)) pattern
+    pattern="^$(printf '%s' "$title" | sed 's/[][\\.^$*+?(){}|]/\\&/g')\$"
     while :; do
-        id=$(xdotool search --onlyvisible --name "^${title//./\\.}\$" 2>/dev/null | head -n1 || true)
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1 || true)
         if [ -n "$id" ]; then
             echo "$id"
             return 0
         fi
-        game_running || fail "the program ended while waiting for the window \"$title\""
-        [ $SECONDS -lt $deadline ] || fail "no window \"$title\" within ${limit}s"
+        game_running || return 0
+        [ $SECONDS -lt $deadline ] || return 0
         sleep 0.1
+    done
+}
+
+# Waits until a visible window with exactly this title exists; prints its id.
+wait_for_window() {
+    local title=$1 limit=${2:-$STEP_LIMIT} id
+    id=$(find_window "$title" "$limit")
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    game_running || fail "the program ended while waiting for the window \"$title\""
+    fail "no window \"$title\" within ${limit}s"
+}
+
+# Opens the File menu with Alt+F and waits until its popup shows (a second window).
+open_file_menu() {
+    local window=$1 deadline=$((SECONDS + 5))
+    xdotool mousemove --window "$window" 160 60
+    focus_window "$window"
+    xdotool key --clearmodifiers alt+f
+    while [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -lt 2 ]; do
+        [ $SECONDS -lt $deadline ] || return 0
+        sleep 0.05
     done
 }
 
@@ -225,15 +248,7 @@ play_game() {
     new_game() {
         local attempt deadline
         for attempt in 1 2 3; do
-            xdotool mousemove --window "$window" 160 60
-            focus_window "$window"
-            xdotool key --clearmodifiers alt+f
-            # The menu opens in a window of its own.
-            deadline=$((SECONDS + 5))
-            while [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -lt 2 ]; do
-                [ $SECONDS -lt $deadline ] || break
-                sleep 0.05
-            done
+            open_file_menu "$window"
             xdotool key n
             deadline=$((SECONDS + 5))
             while :; do
@@ -312,24 +327,17 @@ play_game() {
     log "the piece shows on the board with GridFilled.bmp"
 
     # File > Exit during a game asks first; Return answers Yes.
-    focus_window "$window"
-    xdotool key --clearmodifiers alt+f
-    sleep 0.2
-    local question
-    local deadline=$((SECONDS + STEP_LIMIT))
-    while :; do
-        question=$(xdotool search --onlyvisible --name '^Fitzel! - Exit\?$' 2>/dev/null | head -n1 || true)
-        [ -n "$question" ] && break
-        [ $SECONDS -lt $deadline ] || fail "File > Exit asked nothing during a game"
-        # The menu may not have been open yet when x came: open it again.
+    local question="" attempt
+    for attempt in 1 2 3; do
+        open_file_menu "$window"
         xdotool key x
-        sleep 0.3
-        if ! xdotool search --onlyvisible --name '^Fitzel! - Exit\?$' >/dev/null 2>&1; then
-            focus_window "$window"
-            xdotool key --clearmodifiers alt+f
-            sleep 0.2
-        fi
+        question=$(find_window "Fitzel! - Exit?" 5)
+        [ -n "$question" ] && break
+        game_running || fail "File > Exit during a game ended the program without a question"
+        log "File > Exit showed no question yet; again"
+        xdotool key Escape
     done
+    [ -n "$question" ] || fail "File > Exit asked nothing during a game"
     log "the exit question is open"
     focus_window "$question"
     xdotool key Return
