@@ -148,6 +148,12 @@ wait_for_exit() {
     game_pid=""
 }
 
+# After the end: no window of the game is left on the display.
+no_window_left() {
+    [ -z "$(xdotool search --onlyvisible --name 'Fitzel' 2>/dev/null || true)" ] ||
+        fail "a window of the game is left on the display"
+}
+
 # The whole screen as raw RGB bytes, three to a pixel, row by row.
 screenshot() {
     import -display "$DISPLAY" -window root -depth 8 "rgb:$work/screen.rgb" 2>/dev/null ||
@@ -343,6 +349,7 @@ play_game() {
     xdotool key Return
     wait_for_exit "$STEP_LIMIT"
     [ "$exit_status" -eq 0 ] || fail "the program ended with status $exit_status after File > Exit"
+    no_window_left
     log "File > Exit, Yes: the program ended with status 0"
 }
 
@@ -363,6 +370,7 @@ fatal_run() {
     xdotool key Return
     wait_for_exit "$STEP_LIMIT"
     [ "$exit_status" -ne 0 ] || fail "the program ended with status 0 on a missing $missing"
+    no_window_left
     log "closed by Return: the program ended with status $exit_status"
 }
 
