@@ -5,6 +5,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Names the player's own data folder (~/.local/share/fitzel), where an installed copy keeps its
+    // scores.
+    QApplication::setApplicationName(QStringLiteral("fitzel"));
     fitzel::frmMain window;
     QObject::connect(&window, &fitzel::frmMain::programEnded, &app, &QCoreApplication::quit);
     window.show();

@@ -1,4 +1,5 @@
-// The five-place high-score table: reading it, storing it, and entering a game's final score.
+// The five-place high-score table: where it lives, reading it, storing it, and entering a
+// game's final score.
 #include <string>
 
 #include "game/DataFiles.h"
@@ -20,8 +21,22 @@ const std::string kSaveFailedTitle = "Fitzel! - Scores Not Saved!";
 
 }  // namespace
 
+std::string modGeneral::highScorePath() {
+    // Beside the program when its folder takes new files (a build, a portable copy), as the game
+    // always kept it; else (an installed copy) in the player's own data folder.
+    const std::string folder = platform_.programFolder();
+    return pathInFolder(platform_.canWriteIn(folder) ? folder : platform_.userDataFolder(),
+                        kHighScoreFile);
+}
+
 void modGeneral::LoadHighScores() {
-    const FileRead file = platform_.readFile(dataPath(kHighScoreFile), kHighScoreFileLimit);
+    const std::string path = highScorePath();
+    FileRead file = platform_.readFile(path, kHighScoreFileLimit);
+    const std::string shipped = dataPath(kHighScoreFile);
+    if (file.status == FileRead::Status::Missing && path != shipped) {
+        // The player's own table starts as the one shipped beside the program.
+        file = platform_.readFile(shipped, kHighScoreFileLimit);
+    }
     // A missing file is a table nobody has entered yet. One that is there but cannot be read
     // reads as that too, but is remembered, so that saving never writes over it.
     highScoreReadFault_ = file.status == FileRead::Status::Failed
@@ -30,42 +45,57 @@ void modGeneral::LoadHighScores() {
     decodeHighScoreFile(file.bytes, intHighScore, strHighName);
 }
 
-void modGeneral::SaveHighScores() {
-    std::string fault = highScoreReadFault_;
-    if (fault.empty()) {
-        fault = platform_.replaceFile(dataPath(kHighScoreFile),
-                                      encodeHighScoreFile(intHighScore, strHighName));
+std::string modGeneral::SaveHighScores() {
+    if (!highScoreReadFault_.empty()) {
+        return highScoreReadFault_;
     }
-    if (!fault.empty()) {
-        platform_.messageBox("The high scores could not be saved in " + dataPath(kHighScoreFile) +
-                                 ": " + fault + "     ",
-                             kSaveFailedTitle, BoxIcon::Information, BoxButtons::Ok);
+    return platform_.replaceFile(highScorePath(), encodeHighScoreFile(intHighScore, strHighName));
+}
+
+int modGeneral::placeFor(std::int16_t score) const {
+    // An equal score ranks below the one already there.
+    for (int k = 1; k <= kHighScorePlaces; ++k) {
+        if (intHighScore[k] < score) {
+            return k;
+        }
     }
+    return 0;
 }
 
 void modGeneral::CheckHighScore(std::int16_t score) {
     LoadHighScores();
-    // An equal score ranks below the one already there.
-    int place = 0;
-    for (int k = 1; k <= kHighScorePlaces && place == 0; ++k) {
-        if (intHighScore[k] < score) {
-            place = k;
-        }
-    }
-    if (place == 0) {
+    if (placeFor(score) == 0) {
         return;
     }
     strPlayerName = platform_.inputBox(kNamePrompt, kNameTitle, strPlayerName);
-    for (int k = kHighScorePlaces; k > place; --k) {
-        intHighScore[k] = intHighScore[k - 1];
-        strHighName[k] = strHighName[k - 1];
+
+    // Another copy of the game may have stored its own entry while the name was typed: the new
+    // entry goes into the table as it is on disk now, under a lock.
+    const std::string lock = highScorePath() + ".lock";
+    std::string fault = platform_.lockFile(lock);
+    int place = 0;
+    if (fault.empty()) {
+        LoadHighScores();
+        place = placeFor(score);
+        if (place != 0) {
+            for (int k = kHighScorePlaces; k > place; --k) {
+                intHighScore[k] = intHighScore[k - 1];
+                strHighName[k] = strHighName[k - 1];
+            }
+            intHighScore[place] = score;
+            strHighName[place] = strPlayerName;
+            fault = SaveHighScores();
+        }
+        platform_.unlockFile(lock);
     }
-    intHighScore[place] = score;
-    strHighName[place] = strPlayerName;
     if (place == 1) {
         platform_.messageBox(kHighScoreText, kHighScoreTitle, BoxIcon::Information, BoxButtons::Ok);
     }
-    SaveHighScores();
+    if (!fault.empty()) {
+        platform_.messageBox(
+            "The high scores could not be saved in " + highScorePath() + ": " + fault + "     ",
+            kSaveFailedTitle, BoxIcon::Information, BoxButtons::Ok);
+    }
     platform_.showScoresWindow();
 }
 

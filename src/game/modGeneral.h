@@ -72,8 +72,11 @@ class modGeneral {
 
     // --- High scores ---
     void LoadHighScores();
-    void SaveHighScores();
+    // Stores the table; returns an empty text, or why it could not.
+    std::string SaveHighScores();
     void CheckHighScore(std::int16_t score);
+    // The one place that decides where the table is kept.
+    std::string highScorePath();
 
     // --- About ---
     // Hands a web address to the desktop; only the "open" operation is known.
@@ -115,6 +118,8 @@ class modGeneral {
     void clearTimerFired(int k);
     void startClearing(const std::array<int, 10>& schedule);
     void gameOver();
+    // The place (1 to 5) a score would take in the table, or 0.
+    int placeFor(std::int16_t score) const;
     std::string dataPath(const std::string& fileName);
     void showPieceCell(int k, int cell);
     void showBoardCell(int n, bool filled);

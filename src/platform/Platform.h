@@ -88,12 +88,23 @@ class Platform {
 
     // The folder that holds the program and its data files, without a trailing separator.
     virtual std::string programFolder() = 0;
+    // The player's own folder for the game's files, used when the program's folder takes no new
+    // files (an installed copy). It need not exist yet: replaceFile makes it.
+    virtual std::string userDataFolder() = 0;
+    // Whether a new file can be made in the folder.
+    virtual bool canWriteIn(const std::string& folder) = 0;
     // Reads at most maxBytes of a file.
     virtual FileRead readFile(const std::string& path, std::size_t maxBytes) = 0;
     // Writes a whole new file beside the old one and puts it in the old one's place in one
     // rename, so that at any moment the path holds either the old or the new file, whole.
-    // Returns an empty text, or the fault.
+    // Makes the folder when it is missing. Returns an empty text, or the fault.
     virtual std::string replaceFile(const std::string& path, const std::string& bytes) = 0;
+
+    // Takes the lock file at path, waiting a few seconds for another copy of the game to
+    // release it; returns an empty text, or the fault. Two copies of the game that save their
+    // scores at the same moment take turns.
+    virtual std::string lockFile(const std::string& path) = 0;
+    virtual void unlockFile(const std::string& path) = 0;
 
     // --- Other ---
 

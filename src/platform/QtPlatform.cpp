@@ -3,12 +3,15 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QUrl>
 #include <chrono>
@@ -189,6 +192,33 @@ std::string QtPlatform::programFolder() {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
+std::string QtPlatform::userDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
+
+bool QtPlatform::canWriteIn(const std::string& folder) {
+    // Asking for permissions is not enough (root may write anywhere, except on a read-only
+    // file system): make a file and see.
+    QTemporaryFile probe(qs(folder) + QStringLiteral("/.fitzel-write-test-XXXXXX"));
+    return probe.open();
+}
+
+std::string QtPlatform::lockFile(const std::string& path) {
+    QDir().mkpath(QFileInfo(qs(path)).absolutePath());
+    auto lock = std::make_unique<QLockFile>(qs(path));
+    if (!lock->tryLock(5000)) {
+        return lock->error() == QLockFile::LockFailedError
+                   ? "Another copy of Fitzel! is saving its scores"
+                   : "The lock file cannot be made";
+    }
+    locks_[path] = std::move(lock);
+    return {};
+}
+
+void QtPlatform::unlockFile(const std::string& path) {
+    locks_.erase(path);
+}
+
 FileRead QtPlatform::readFile(const std::string& path, std::size_t maxBytes) {
     return readWholeFile(qs(path), maxBytes);
 }
@@ -268,6 +298,9 @@ FileRead readWholeFile(const QString& path, std::size_t maxBytes) {
 }
 
 std::string replaceWholeFile(const QString& path, const std::string& bytes) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        return "The folder cannot be made";
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString().toStdString();

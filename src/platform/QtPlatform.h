@@ -2,11 +2,14 @@
 #pragma once
 
 #include <QHash>
+#include <QLockFile>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -67,8 +70,12 @@ class QtPlatform final : public Platform {
     void showScoresWindow() override;
 
     std::string programFolder() override;
+    std::string userDataFolder() override;
+    bool canWriteIn(const std::string& folder) override;
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
     std::string replaceFile(const std::string& path, const std::string& bytes) override;
+    std::string lockFile(const std::string& path) override;
+    void unlockFile(const std::string& path) override;
 
     double random() override;
     void openDocument(const std::string& address) override;
@@ -81,12 +88,13 @@ class QtPlatform final : public Platform {
     PictureCache pictures_;
     std::mt19937_64 generator_;
     QPointer<frmScores> scores_;
+    std::map<std::string, std::unique_ptr<QLockFile>> locks_;
 };
 
 // Reads at most maxBytes of a file (free of any window, so it can be tested on its own).
 FileRead readWholeFile(const QString& path, std::size_t maxBytes);
-// Writes a whole new file beside the old one and renames it into the old one's place.
-// Returns an empty text, or the fault.
+// Writes a whole new file beside the old one and renames it into the old one's place, making
+// the folder first when it is missing. Returns an empty text, or the fault.
 std::string replaceWholeFile(const QString& path, const std::string& bytes);
 
 }  // namespace fitzel

@@ -8,30 +8,19 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/NullPlatform.h"
 
 namespace fitzel::test {
 
-class MiniPlatform : public Platform {
+class MiniPlatform : public NullPlatform {
   public:
-    explicit MiniPlatform(std::string folder) : folder_(std::move(folder)) {}
+    explicit MiniPlatform(std::string folder) : NullPlatform(std::move(folder)) {}
 
     std::vector<std::string> openedDocuments;
 
-    std::string showPieceCell(int, const std::string&, int) override { return {}; }
-    std::string showBoardCell(int, CellLook, const std::string&) override { return {}; }
-    std::string showPreviewCell(int, CellLook, const std::string&) override { return {}; }
-    void setLabel(Label, const std::string&) override {}
-    void setTimerInterval(TimerId, int) override {}
-    BoxAnswer messageBox(const std::string&, const std::string&, BoxIcon, BoxButtons) override {
-        return BoxAnswer::Ok;
-    }
     std::string inputBox(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
-    void showScoresWindow() override {}
-
-    std::string programFolder() override { return folder_; }
 
     FileRead readFile(const std::string& path, std::size_t maxBytes) override {
         FileRead result;
@@ -60,12 +49,6 @@ class MiniPlatform : public Platform {
 
     double random() override { return 0.0; }
     void openDocument(const std::string& address) override { openedDocuments.push_back(address); }
-    [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override {
-        throw std::runtime_error(file + ": " + fault);
-    }
-
-  private:
-    std::string folder_;
 };
 
 }  // namespace fitzel::test

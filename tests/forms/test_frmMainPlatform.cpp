@@ -192,7 +192,9 @@ void TestFrmMainPlatform::replaceFileWritesTheWholeFile() {
 }
 
 void TestFrmMainPlatform::replaceFileReportsAFault() {
-    const QString path = folder_->filePath("no such folder/Config.cfg");
+    // A file stands where the folder would have to be made.
+    QVERIFY(writeFile(folder_->filePath("blocker"), "x"));
+    const QString path = folder_->filePath("blocker/Config.cfg");
     const std::string fault = window_->platform().replaceFile(path.toStdString(), "x");
     QVERIFY(!fault.empty());
     QVERIFY(!QFile::exists(path));

@@ -91,6 +91,9 @@ class FakePlatform : public Platform {
     std::set<std::string> unreadable;                  // present but cannot be read
     std::map<std::string, std::string> replaceFaults;  // path -> fault of replaceFile
     std::vector<std::string> replaced;                 // paths replaced, in order
+    std::set<std::string> readOnlyFolders;             // folders that take no new file
+    std::string lockFault;                             // what lockFile answers
+    std::vector<std::string> lockLog;                  // "lock <path>" and "unlock <path>"
 
     // --- Chance ---
     std::deque<double> randoms;  // empty: a fixed-seed generator takes over
@@ -108,6 +111,15 @@ class FakePlatform : public Platform {
                          const std::string& proposed) override;
     void showScoresWindow() override { ++scoresWindowShown; }
     std::string programFolder() override { return folder_; }
+    std::string userDataFolder() override { return "/home/player/.local/share/fitzel"; }
+    bool canWriteIn(const std::string& folder) override {
+        return readOnlyFolders.count(folder) == 0;
+    }
+    std::string lockFile(const std::string& path) override {
+        lockLog.push_back("lock " + path);
+        return lockFault;
+    }
+    void unlockFile(const std::string& path) override { lockLog.push_back("unlock " + path); }
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
     std::string replaceFile(const std::string& path, const std::string& bytes) override;
     double random() override;

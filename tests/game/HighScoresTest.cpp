@@ -258,5 +258,61 @@ TEST_F(HighScoresTest, AFailedSaveIsReportedAndTheOldFileStays) {
     }
 }
 
+TEST_F(HighScoresTest, AnInstalledCopyKeepsItsTableInThePlayersOwnFolder) {
+    // Beside the program when its folder takes new files; else in the player's folder, which
+    // starts as a copy of the table shipped beside the program.
+    const std::string shipped = fake.path("Config.cfg");
+    const std::string own = fake.userDataFolder() + "/Config.cfg";
+    fake.files[shipped] =
+        encodeHighScoreFile({0, 90, 80, 70, 60, 50}, {"", "A", "B", "C", "D", "E"});
+    for (bool installed : {false, true}) {
+        SCOPED_TRACE(installed ? "installed" : "portable");
+        FakePlatform f;
+        modGeneral g(f);
+        f.files[shipped] = fake.files[shipped];
+        if (installed) {
+            f.readOnlyFolders.insert(f.programFolder());
+        }
+        const std::string where = installed ? own : shipped;
+        EXPECT_EQ(g.highScorePath(), where);
+        g.CheckHighScore(85);
+        EXPECT_EQ(f.replaced, std::vector<std::string>{where});
+        EXPECT_EQ(f.lockLog, (std::vector<std::string>{"lock " + where + ".lock",
+                                                       "unlock " + where + ".lock"}));
+        g.LoadHighScores();
+        EXPECT_EQ(g.intHighScore, (HighScores{0, 90, 85, 80, 70, 60}));
+        EXPECT_EQ(f.files[shipped] == fake.files[shipped], installed);
+    }
+}
+
+TEST_F(HighScoresTest, AnEntryGoesIntoTheTableAsItIsOnDiskWhenItIsSaved) {
+    // Another copy of the game stored a better table while the name was typed: nothing of it
+    // is lost, and the new entry takes its place in it.
+    const std::string path = fake.path("Config.cfg");
+    fake.files[path] = encodeHighScoreFile({0, 50, 40, 30, 20, 10}, {"", "A", "B", "C", "D", "E"});
+    fake.duringBox = [&](const FakePlatform::Box& box) {
+        if (box.input) {
+            fake.files[path] =
+                encodeHighScoreFile({0, 500, 400, 300, 200, 100}, {"", "V", "W", "X", "Y", "Z"});
+        }
+    };
+    fake.inputAnswers.push_back("Me");
+    game.CheckHighScore(350);
+    auto [scores, names] = storedTable();
+    EXPECT_EQ(scores, (HighScores{0, 500, 400, 350, 300, 200}));
+    EXPECT_EQ(names, (HighNames{"", "V", "W", "Me", "X", "Y"}));
+    EXPECT_EQ(fake.boxes.back().title, "Fitzel! - Player Name.");  // no first-place message
+}
+
+TEST_F(HighScoresTest, ALockThatCannotBeTakenIsReportedAndNothingIsWritten) {
+    // Two copies never write at once: without the lock the table is left as it is.
+    fake.lockFault = "Another copy of Fitzel! is saving its scores";
+    game.CheckHighScore(10);
+    EXPECT_TRUE(fake.replaced.empty());
+    ASSERT_FALSE(fake.boxes.empty());
+    EXPECT_NE(fake.boxes.back().text.find(fake.lockFault), std::string::npos);
+    EXPECT_EQ(fake.scoresWindowShown, 1);
+}
+
 }  // namespace
 }  // namespace fitzel::test

@@ -17,14 +17,14 @@
 #include <string>
 #include <vector>
 
-#include "HeadlessPlatform.h"
 #include "game/modGeneral.h"
+#include "platform/NullPlatform.h"
 
 namespace {
 
 using fitzel::kBoardCells;
 using fitzel::modGeneral;
-using simulate::HeadlessPlatform;
+using fitzel::NullPlatform;
 
 struct Outcome {
     int points = 0;                            // from the blocks the placement completes
@@ -72,7 +72,7 @@ class Lookahead {
     }
 
   private:
-    HeadlessPlatform quiet_{"", 0};
+    NullPlatform quiet_;
     modGeneral scratch_;
 };
 
@@ -82,7 +82,7 @@ struct GameResult {
     int surprises = 0;  // placements whose real outcome differed from the lookahead's
 };
 
-GameResult playOne(modGeneral& game, HeadlessPlatform& platform) {
+GameResult playOne(modGeneral& game, NullPlatform& platform) {
     GameResult result;
     game.NewGame();
     Lookahead lookahead(game);
@@ -136,7 +136,11 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    HeadlessPlatform platform(argv[1], seed);
+    NullPlatform platform("/fitzel", seed);
+    if (!platform.copyFromDisk(std::string(argv[1]) + "/Shapes.dat", platform.path("Shapes.dat"))) {
+        std::fprintf(stderr, "simulate: cannot read %s/Shapes.dat\n", argv[1]);
+        return 2;
+    }
     modGeneral game(platform);
     platform.attach(&game);
     game.LoadShapes();
