@@ -14,6 +14,20 @@ bool onBoard(int cell) {
     return cell >= 1 && cell <= kBoardCells;
 }
 
+// Whether position j of the pattern covers a board cell: an exact "1", or "2" at the key square.
+bool covers(const std::string& pattern, int j) {
+    const char c = patternAt(pattern, j);
+    return c == '1' || (j == 5 && c == '2');
+}
+
+// The board cell under position j when the key square is on `cell`, by row and column, or 0
+// where it falls off the board; within the edge test's limits this is cell + offset.
+int cellUnder(int cell, int j) {
+    const int row = (cell - 1) / 5 + (j - 1) / 3 - 1;
+    const int column = (cell - 1) % 5 + (j - 1) % 3 - 1;
+    return (row < 0 || row > 4 || column < 0 || column > 4) ? 0 : row * 5 + column + 1;
+}
+
 }  // namespace
 
 void modGeneral::picGrid_Click(int cell) {
@@ -53,44 +67,68 @@ void modGeneral::placeAt(int cell) {
 }
 
 void modGeneral::CheckEdges(int cell) {
-    blnOnBoard = false;
-    if (!onBoard(cell)) {
-        return;
-    }
-    // Only an exact "0" is empty here: a missing or odd character would hang over the edge.
-    const std::string& pattern = strShapes[intCurrentPiece];
-    const EdgeRule& rule = kEdgeRule[cell];
-    for (int i = 0; i < rule.count; ++i) {
-        if (patternAt(pattern, rule.positions[i]) != '0') {
-            return;
-        }
-    }
-    blnOnBoard = true;
+    blnOnBoard = edgesHold(strShapes[intCurrentPiece], cell);
 }
 
 void modGeneral::CanPlace(int cell) {
-    for (int n = 1; n <= kBoardCells; ++n) {
-        blnFootprint[n] = false;
+    blnFootprint = footprintOf(strShapes[intCurrentPiece], cell);
+    blnOverlap = overlaps(blnFootprint, blnGrid);
+}
+
+PlacementView modGeneral::placementAt(int cell) const {
+    // The same tests as a click, changing nothing.
+    PlacementView view;
+    if (!blnInGame || !onBoard(cell)) {
+        return view;
     }
     const std::string& pattern = strShapes[intCurrentPiece];
-    bool coversAny = false;
-    for (int j = 1; j <= 9; ++j) {
-        const char c = patternAt(pattern, j);
-        const bool covers = c == '1' || (j == 5 && c == '2');
-        const int target = cell + kPatternOffset[j];
-        if (covers && onBoard(target)) {
-            blnFootprint[target] = true;
-            coversAny = true;
-        }
-    }
-    // A piece that covers nothing is refused like one that does not fit.
-    blnOverlap = !coversAny;
+    const Footprint footprint = footprintOf(pattern, cell);
+    view.fits = edgesHold(pattern, cell) && !overlaps(footprint, blnGrid);
     for (int n = 1; n <= kBoardCells; ++n) {
-        if (blnFootprint[n] && blnGrid[n]) {
-            blnOverlap = true;
-            return;
+        if (footprint[n]) {
+            view.cells[n] = view.fits    ? CellFit::Covers
+                            : blnGrid[n] ? CellFit::Clashes
+                                         : CellFit::Refused;
         }
     }
+    return view;
+}
+
+bool edgesHold(const std::string& pattern, int cell) {
+    if (!onBoard(cell)) {
+        return false;
+    }
+    // Only an exact "0" is empty here: a missing or odd character would hang over the edge.
+    const EdgeRule& rule = kEdgeRule[cell];
+    for (int i = 0; i < rule.count; ++i) {
+        if (patternAt(pattern, rule.positions[i]) != '0') {
+            return false;
+        }
+    }
+    return true;
+}
+
+Footprint footprintOf(const std::string& pattern, int cell) {
+    Footprint footprint{};
+    for (int j = 1; j <= 9; ++j) {
+        const int target = onBoard(cell) ? cellUnder(cell, j) : 0;
+        if (covers(pattern, j) && target != 0) {
+            footprint[target] = true;
+        }
+    }
+    return footprint;
+}
+
+bool overlaps(const Footprint& footprint, const std::array<bool, kBoardCells + 1>& grid) {
+    // A piece that covers nothing is refused like one that does not fit.
+    bool coversAny = false;
+    for (int n = 1; n <= kBoardCells; ++n) {
+        if (footprint[n] && grid[n]) {
+            return true;
+        }
+        coversAny = coversAny || footprint[n];
+    }
+    return !coversAny;
 }
 
 }  // namespace fitzel

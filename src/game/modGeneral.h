@@ -22,6 +22,28 @@ inline constexpr int kHighScorePlaces = 5;
 // A piece picture holds three cells side by side.
 enum PieceCell { kWaiting = 0, kDealt = 1, kCurrent = 2 };
 
+// The board cells a piece covers, numbered 1 to 25; element 0 is unused.
+using Footprint = std::array<bool, kBoardCells + 1>;
+
+// How a board cell would take part in a placement at a given cell.
+enum class CellFit { None, Covers, Clashes, Refused };
+
+// What a click on a board cell would do with the current piece.
+struct PlacementView {
+    bool fits = false;
+    // The cells the piece would cover: all Covers when it fits; when it does not, Clashes on a
+    // filled cell and Refused on the others that lie on the board.
+    std::array<CellFit, kBoardCells + 1> cells{};
+};
+
+// The placement rules, shared by the click and by anything that shows a placement beforehand.
+// Whether no cell of the piece falls off the board or wraps into the next row.
+bool edgesHold(const std::string& pattern, int cell);
+// The cells the piece covers on the board with its key square on `cell`.
+Footprint footprintOf(const std::string& pattern, int cell);
+// Whether a covered cell is filled, or the piece covers nothing at all.
+bool overlaps(const Footprint& footprint, const std::array<bool, kBoardCells + 1>& grid);
+
 class modGeneral {
   public:
     explicit modGeneral(Platform& platform);
@@ -51,6 +73,8 @@ class modGeneral {
     void picGrid_Click(int cell);
     void CheckEdges(int cell);
     void CanPlace(int cell);
+    // What a click on the cell would do now, by the click's own rules; changes nothing.
+    PlacementView placementAt(int cell) const;
 
     // --- Blocks and their clearing ---
     void CheckBlocks();
@@ -97,7 +121,7 @@ class modGeneral {
 
     std::array<bool, kBoardCells + 1> blnGrid{};
     std::array<bool, kPreviewCells + 1> blnPreview{};
-    std::array<bool, kBoardCells + 1> blnFootprint{};
+    Footprint blnFootprint{};
     bool blnOnBoard = false;
     bool blnOverlap = false;
 
