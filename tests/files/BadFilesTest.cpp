@@ -1,0 +1,158 @@
+// The high-score table on a real disk: bad files read without harm, and a save that is killed
+// half-way never leaves a broken or lost table.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+#include <random>
+#include <string>
+
+#include "game/HighScoreFile.h"
+#include "game/modGeneral.h"
+#include "platform/NullPlatform.h"
+#include "platform/QtPlatform.h"
+
+namespace fitzel {
+namespace {
+
+// The game on a real folder, with the program's own file reading and writing.
+class DiskPlatform : public NullPlatform {
+  public:
+    explicit DiskPlatform(const QString& folder) : NullPlatform(folder.toStdString()) {}
+    FileRead readFile(const std::string& path, std::size_t maxBytes) override {
+        return readWholeFile(QString::fromStdString(path), maxBytes);
+    }
+    std::string replaceFile(const std::string& path, const std::string& bytes) override {
+        return replaceWholeFile(QString::fromStdString(path), bytes);
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+        return name;
+    }
+    std::string name = "New";
+};
+
+class BadFilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+    QString config() const { return folder.filePath("Config.cfg"); }
+    void write(const QByteArray& bytes) {
+        QFile file(config());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+    QByteArray stored() const {
+        QFile file(config());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static QByteArray table(const HighScores& scores, const HighNames& names) {
+        return QByteArray::fromStdString(encodeHighScoreFile(scores, names));
+    }
+
+    QTemporaryDir folder;
+    DiskPlatform platform{folder.path()};
+    modGeneral game{platform};
+};
+
+TEST_F(BadFilesTest, AnyHighScoreFileReadsAsATableAndTheNextSaveMakesItWhole) {
+    // Empty, binary, huge, truncated or line-end-less files never end the game; what they
+    // hold of a table is kept, and entering a score writes five proper lines.
+    const QByteArray good = table({0, 500, 400, 300, 200, 100}, {"", "A", "B", "C", "D", "E"});
+    QByteArray binary(4096, '\0');
+    std::mt19937 random(7);
+    for (char& c : binary) {
+        c = static_cast<char>(random());
+    }
+    QByteArray huge = good;
+    huge.append(QByteArray(100 << 20, 'x'));
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        HighScores expected;
+    };
+    const std::vector<Case> cases = {
+        {"empty", "", {0, 0, 0, 0, 0, 0}},
+        {"binary", binary, {}},
+        {"100 MB after the table", huge, {0, 500, 400, 300, 200, 100}},
+        // Line 3 keeps "003" of its "00300".
+        {"cut in line 3",
+         good.left(good.indexOf('\n', good.indexOf('\n') + 1) + 4),
+         {0, 500, 400, 3, 0, 0}},
+        {"without a line end", good.left(good.indexOf('\r')), {0, 500, 0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        write(c.bytes);
+        game.LoadHighScores();
+        if (c.expected != HighScores{}) {
+            EXPECT_EQ(game.intHighScore, c.expected);
+        }
+        const HighScores before = game.intHighScore;
+        game.CheckHighScore(32767);
+        HighScores after{};
+        HighNames names;
+        decodeHighScoreFile(stored().toStdString(), after, names);
+        EXPECT_EQ(after, (HighScores{0, 32767, before[1], before[2], before[3], before[4]}));
+        EXPECT_EQ(names[1], "New");
+        EXPECT_EQ(stored().count("\r\n"), 5);
+    }
+}
+
+TEST_F(BadFilesTest, LongNamesAndEveryCharacterOfLatin1SurviveTheDisk) {
+    // A name of 10,000 characters and names holding each of the 256 Latin-1 characters come
+    // back as typed, except where a character would break its line and is stored as "?".
+    std::string all;
+    for (int code = 0; code < 256; ++code) {
+        all += utf8FromLatin1(std::string(1, static_cast<char>(code)));
+    }
+    for (const std::string& name : {std::string(10000, 'n'), all}) {
+        write(table({0, 0, 0, 0, 0, 0}, {}));
+        platform.name = name;
+        game.CheckHighScore(10);
+        game.LoadHighScores();
+        EXPECT_EQ(game.strHighName[1], utf8FromLatin1(storableName(name)));
+        EXPECT_EQ(stored().count("\r"), 5);
+        EXPECT_EQ(stored().count("\n"), 5);
+    }
+    // Only the characters that would scramble to a line end are changed.
+    const std::string kept = storableName(all);
+    int changed = 0;
+    for (int code = 0; code < 256; ++code) {
+        changed += static_cast<unsigned char>(kept[code]) != code;
+    }
+    EXPECT_LE(changed, 4);
+}
+
+TEST_F(BadFilesTest, ASaveKilledAtAnyMomentLeavesTheOldTableOrTheNewOne) {
+    // The table is written beside the old one and renamed over it, so a save cut short by a
+    // crash or a power cut loses nothing.
+    const QByteArray old = table({0, 50, 40, 30, 20, 10}, {"", "o", "o", "o", "o", "o"});
+    const std::string fresh = encodeHighScoreFile({0, 99, 98, 97, 96, 95},
+                                                  {"", std::string(200000, 'n'), "", "", "", ""});
+    std::mt19937 random(2026);
+    int sawOld = 0, sawNew = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        write(old);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            _exit(replaceWholeFile(config(), fresh).empty() ? 0 : 1);
+        }
+        usleep(std::uniform_int_distribution<useconds_t>(0, 3000)(random));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        const QByteArray now = stored();
+        ASSERT_TRUE(now == old || now.toStdString() == fresh) << "trial " << trial;
+        (now == old ? sawOld : sawNew)++;
+    }
+    // The kills fell both before and after the rename.
+    EXPECT_GT(sawOld, 0);
+    EXPECT_GT(sawNew, 0);
+}
+
+}  // namespace
+}  // namespace fitzel

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a scratch root and starts the installed program
+# far enough to load all its data: it must still be running after a few seconds, silent.
+# usage: package.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
+deb=$(ls "$work"/out/*.deb)
+dpkg -x "$deb" "$work/root"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+root=$work/root/usr
+[ -L "$root/bin/fitzel" ] || fail "no launcher in bin"
+[ "$(readlink -f "$root/bin/fitzel")" = "$root/lib/fitzel/fitzel" ] || fail "launcher points elsewhere"
+for f in Shapes.dat Config.cfg GridEmpty.bmp 01.bmp 35.bmp; do
+    [ -f "$root/lib/fitzel/$f" ] || fail "$f not beside the program"
+done
+[ -f "$root/share/applications/com.example.Fitzel.desktop" ] || fail "no desktop entry"
+[ -f "$root/share/metainfo/com.example.Fitzel.metainfo.xml" ] || fail "no metainfo"
+for size in 16 32 48 64 128 256; do
+    [ -f "$root/share/icons/hicolor/${size}x${size}/apps/com.example.Fitzel.png" ] ||
+        fail "no ${size}px icon"
+done
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
+
+# A data file that could not be loaded would end the program with a message on stderr.
+status=0
+HOME=$work/home QT_QPA_PLATFORM=offscreen timeout 5 "$root/bin/fitzel" 2>"$work/stderr" || status=$?
+[ "$status" -eq 124 ] || fail "the program ended with status $status: $(cat "$work/stderr")"
+if grep -v -e '^QStandardPaths' -e 'propagateSizeHints' "$work/stderr" | grep -q .; then
+    fail "the program complained: $(cat "$work/stderr")"
+fi
+echo "package $(basename "$deb") installs and starts"
