@@ -330,6 +330,57 @@ INSTANTIATE_TEST_SUITE_P(BoardAndPreview, EmptyAndFilled,
                          testing::Values(CellPair{"GridEmpty.bmp", "GridFilled.bmp"},
                                          CellPair{"EGEmpty.bmp", "EGFilled.bmp"}));
 
+// --- The pictures drawn for screens at 200% ---
+
+// The pictures that have a twin "name@2x" drawn at twice the size, from the source folder.
+std::vector<QString> twinnedPictures() {
+    std::vector<QString> paths = {"data/GridEmpty.bmp",
+                                  "data/GridFilled.bmp",
+                                  "data/EGEmpty.bmp",
+                                  "data/EGFilled.bmp",
+                                  "src/forms/resources/cell_board.png",
+                                  "src/forms/resources/cell_preview.png",
+                                  "src/forms/resources/icon.png",
+                                  "src/forms/resources/skip.png"};
+    for (int piece = 1; piece <= kPieces; ++piece) {
+        paths.push_back(QString("data/%1.bmp").arg(piece, 2, 10, QChar('0')));
+    }
+    return paths;
+}
+
+QString twinOf(const QString& path) {
+    const qsizetype dot = path.lastIndexOf('.');
+    return path.left(dot) + "@2x" + path.mid(dot);
+}
+
+// Each twin is twice the size, and each pixel of the 1x picture is one of the four it becomes:
+// the same squares and bevels drawn finer. The icon is the desktop's 64-pixel one; the Skip
+// text is drawn anew, so only its size is checked.
+TEST(TwiceTheSize, EachTwinIsTheSamePictureDrawnFiner) {
+    for (const QString& path : twinnedPictures()) {
+        const QImage one = QImage(kSource + "/" + path).convertToFormat(QImage::Format_RGB32);
+        const QImage two =
+            QImage(kSource + "/" + twinOf(path)).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(one.isNull() || two.isNull()) << path.toStdString();
+        ASSERT_EQ(two.size(), one.size() * 2) << path.toStdString();
+        const bool drawnAnew = path.contains("icon") || path.contains("skip");
+        int strays = 0;
+        for (int y = 0; y < one.height() && !drawnAnew; ++y) {
+            for (int x = 0; x < one.width(); ++x) {
+                const QRgb c = one.pixel(x, y);
+                strays += c == two.pixel(2 * x, 2 * y) || c == two.pixel(2 * x + 1, 2 * y) ||
+                                  c == two.pixel(2 * x, 2 * y + 1) ||
+                                  c == two.pixel(2 * x + 1, 2 * y + 1)
+                              ? 0
+                              : 1;
+            }
+        }
+        EXPECT_EQ(strays, 0) << path.toStdString();
+    }
+    EXPECT_EQ(QImage(kSource + "/src/forms/resources/icon@2x.png"),
+              QImage(kData + "icons/hicolor/64x64/apps/fitzel.png"));
+}
+
 // --- The empty high-score table ---
 
 TEST(HighScoreFile, IsFiveScrambledLinesOfZeros) {
@@ -371,6 +422,9 @@ TEST(Generator, RemakesTheCommittedFilesExactly) {
     }
     for (int size : {16, 32, 48, 64, 128, 256}) {
         files.push_back(QString("data/icons/hicolor/%1x%1/apps/fitzel.png").arg(size));
+    }
+    for (const QString& path : twinnedPictures()) {
+        files.push_back(twinOf(path));
     }
     for (const QString& file : files) {
         EXPECT_EQ(readAll(root.path() + "/" + file), readAll(kSource + "/" + file))

@@ -63,10 +63,11 @@ QImage solid(int width, int height, const QColor& colour) {
 
 }  // namespace
 
-QImage pieceImage(const std::string& pattern, int piece) {
+QImage pieceImage(const std::string& pattern, int piece, int scale) {
     const ShapeBox box = boundingBox(pattern);
-    const int cellWidth = box.width * kSquarePixels;
-    const int cellHeight = box.height * kSquarePixels;
+    const int square = kSquarePixels * scale;
+    const int cellWidth = box.width * square;
+    const int cellHeight = box.height * square;
     QImage image = solid(3 * cellWidth, cellHeight, kPieceBackground);
     QPainter p(&image);
     const std::array<Bevel, 3> looks = {waitingBevel(piece), kDealt, kCurrent};
@@ -76,51 +77,50 @@ QImage pieceImage(const std::string& pattern, int piece) {
                 if (!squareFilled(pattern, box.top + row, box.left + column)) {
                     continue;
                 }
-                const QRect square(cell * cellWidth + column * kSquarePixels, row * kSquarePixels,
-                                   kSquarePixels, kSquarePixels);
-                drawBevel(p, square, looks[static_cast<std::size_t>(cell)], 2);
+                const QRect r(cell * cellWidth + column * square, row * square, square, square);
+                drawBevel(p, r, looks[static_cast<std::size_t>(cell)], 2 * scale);
             }
         }
     }
     return image;
 }
 
-QImage boardCell(bool filled) {
-    QImage image = solid(39, 38, Qt::black);
+QImage boardCell(bool filled, int scale) {
+    QImage image = solid(39 * scale, 38 * scale, Qt::black);
     QPainter p(&image);
-    drawBevel(p, image.rect(), filled ? kFilledCell : kEmptyCell, 3);
+    drawBevel(p, image.rect(), filled ? kFilledCell : kEmptyCell, 3 * scale);
     return image;
 }
 
-QImage previewCell(bool filled) {
-    QImage image = solid(30, 30, Qt::black);
+QImage previewCell(bool filled, int scale) {
+    QImage image = solid(30 * scale, 30 * scale, Qt::black);
     QPainter p(&image);
-    drawBevel(p, image.rect(), filled ? kFilledCell : kEmptyCell, 2);
+    drawBevel(p, image.rect(), filled ? kFilledCell : kEmptyCell, 2 * scale);
     return image;
 }
 
-QImage greenCell(int width, int height) {
-    QImage image = solid(width, height, Qt::black);
+QImage greenCell(int width, int height, int scale) {
+    QImage image = solid(width * scale, height * scale, Qt::black);
     QPainter p(&image);
-    drawBevel(p, image.rect(), kGreen, 3);
+    drawBevel(p, image.rect(), kGreen, 3 * scale);
     return image;
 }
 
-QImage skipButton() {
+QImage skipButton(int scale) {
     QFont font("Dancing Script");
     font.setBold(true);
-    font.setPixelSize(30);
+    font.setPixelSize(30 * scale);
     if (QFontInfo(font).family() != "Dancing Script") {
         return {};
     }
-    QImage image = greenCell(78, 38);
+    QImage image = greenCell(78, 38, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setFont(font);
-    const QRect textArea = image.rect().adjusted(0, -2, 0, -2);
+    const QRect textArea = image.rect().adjusted(0, -2 * scale, 0, -2 * scale);
     p.setPen(kSkipShadow);
-    p.drawText(textArea.translated(1, 1), Qt::AlignCenter, "Skip");
+    p.drawText(textArea.translated(scale, scale), Qt::AlignCenter, "Skip");
     p.setPen(kSkipRed);
     p.drawText(textArea, Qt::AlignCenter, "Skip");
     return image;

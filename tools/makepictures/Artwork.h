@@ -17,20 +17,23 @@ inline const QColor kPieceBackground(102, 102, 102);
 // The three cells of a piece picture, from the left.
 enum class PieceLook { Waiting = 0, Dealt = 1, Current = 2 };
 
+// Each picture is drawn for a screen scale of 1 or 2: at 2 it has twice the width and height
+// and is drawn afresh at that size (finer bevel corners, sharper text), not enlarged.
+
 // A piece's picture: three cells side by side, each its shape's bounding box at 12 pixels a
 // square. `piece` (1 to 35) picks the colour of the waiting look.
-QImage pieceImage(const std::string& pattern, int piece);
+QImage pieceImage(const std::string& pattern, int piece, int scale = 1);
 
 // The board's cells (39 x 38) and the preview's (30 x 30).
-QImage boardCell(bool filled);
-QImage previewCell(bool filled);
+QImage boardCell(bool filled, int scale = 1);
+QImage previewCell(bool filled, int scale = 1);
 
 // The green bevelled square the board and preview show before the first game.
-QImage greenCell(int width, int height);
+QImage greenCell(int width, int height, int scale = 1);
 
 // The Skip button's face: "Skip" in red script on green (78 x 38). Needs a running
 // QGuiApplication for the font; returns a null image when "Dancing Script" is not installed.
-QImage skipButton();
+QImage skipButton(int scale = 1);
 
 // The program's icon at `size` x `size` pixels: a yellow piece on the green board.
 QImage icon(int size);

@@ -7,6 +7,7 @@
 //   data/Config.cfg                     the empty high-score table
 //   data/icons/hicolor/NxN/apps/fitzel.png
 //   src/forms/resources/*.png           the artwork stored with the main window
+// and, beside each picture the game shows, "name@2x" drawn for screens at 200%.
 // The output depends on nothing but Shapes.dat, so running it twice changes nothing.
 #include <QByteArray>
 #include <QDir>
@@ -72,26 +73,29 @@ int main(int argc, char** argv) {
     const QString resources = root + "/src/forms/resources/";
 
     // The artwork stored with the main window.
-    saveImage(icon(32), resources + "icon.png", "PNG");
-    const QImage skip = skipButton();
-    if (skip.isNull()) {
-        report("the font \"Dancing Script\" is not installed (Debian: fonts-dancingscript)");
+    for (int scale : {1, 2}) {
+        const QString at = scale == 1 ? QString() : QStringLiteral("@2x");
+        saveImage(icon(32 * scale), resources + "icon" + at + ".png", "PNG");
+        const QImage skip = skipButton(scale);
+        if (skip.isNull()) {
+            report("the font \"Dancing Script\" is not installed (Debian: fonts-dancingscript)");
+        }
+        saveImage(skip, resources + "skip" + at + ".png", "PNG");
+        saveImage(greenCell(39, 38, scale), resources + "cell_board" + at + ".png", "PNG");
+        saveImage(greenCell(30, 30, scale), resources + "cell_preview" + at + ".png", "PNG");
+
+        // The board's and the preview's cells.
+        saveImage(boardCell(false, scale), data + "GridEmpty" + at + ".bmp", "BMP");
+        saveImage(boardCell(true, scale), data + "GridFilled" + at + ".bmp", "BMP");
+        saveImage(previewCell(false, scale), data + "EGEmpty" + at + ".bmp", "BMP");
+        saveImage(previewCell(true, scale), data + "EGFilled" + at + ".bmp", "BMP");
     }
-    saveImage(skip, resources + "skip.png", "PNG");
-    saveImage(greenCell(39, 38), resources + "cell_board.png", "PNG");
-    saveImage(greenCell(30, 30), resources + "cell_preview.png", "PNG");
 
     // The desktop's icons.
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QString name = QString("%1x%1").arg(size);
         saveImage(icon(size), data + "icons/hicolor/" + name + "/apps/fitzel.png", "PNG");
     }
-
-    // The board's and the preview's cells.
-    saveImage(boardCell(false), data + "GridEmpty.bmp", "BMP");
-    saveImage(boardCell(true), data + "GridFilled.bmp", "BMP");
-    saveImage(previewCell(false), data + "EGEmpty.bmp", "BMP");
-    saveImage(previewCell(true), data + "EGFilled.bmp", "BMP");
 
     // The empty high-score table: five places of score 0 and no name.
 #ifdef FITZEL_HAVE_GAME_CODEC
@@ -117,8 +121,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (int k = 1; k <= static_cast<int>(shapes.size()); ++k) {
-        const QString name = QString("%1.bmp").arg(k, 2, 10, QChar('0'));
-        saveImage(pieceImage(shapes[static_cast<std::size_t>(k - 1)], k), data + name, "BMP");
+        const std::string& shape = shapes[static_cast<std::size_t>(k - 1)];
+        const QString name = QString("%1").arg(k, 2, 10, QChar('0'));
+        saveImage(pieceImage(shape, k), data + name + ".bmp", "BMP");
+        saveImage(pieceImage(shape, k, 2), data + name + "@2x.bmp", "BMP");
     }
     return failed ? 1 : 0;
 }
