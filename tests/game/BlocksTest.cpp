@@ -1,52 +1,40 @@
 // Finding, scoring and clearing complete blocks, with the re-check chain and held clicks.
 #include <algorithm>
-#include <map>
+#include <numeric>
 #include <random>
+#include <set>
 
 #include "GameFixture.h"
-#include "game/Tables.h"
 
 namespace fitzel::test {
 namespace {
 
+using BlocksTest = GameTest;
+
 struct Block {
-    int cols, rows, points;
-    std::vector<int> cells;  // reading order
+    int points;
+    std::vector<int> cells;  // in reading order
 };
 
-// The candidates built from the rule alone: shapes 3x3, 3x2, 2x3, 2x2 (columns x rows); within a
+// The candidates by the rule alone: shapes 3x3, 3x2, 2x3, 2x2 (columns x rows), and within a
 // shape every top-left cell that keeps the block on the board, in reading order.
-std::vector<Block> candidatesByRule() {
+std::vector<Block> candidates() {
+    const int shapes[4][3] = {{3, 3, 30}, {3, 2, 15}, {2, 3, 15}, {2, 2, 5}};
     std::vector<Block> all;
-    for (auto [cols, rows, points] :
-         {std::array{3, 3, 30}, std::array{3, 2, 15}, std::array{2, 3, 15}, std::array{2, 2, 5}}) {
+    for (const auto& [columns, rows, points] : shapes) {
         for (int n = 1; n <= 25; ++n) {
-            int row = (n - 1) / 5, col = (n - 1) % 5;
-            if (row + rows > 5 || col + cols > 5) {
+            if ((n - 1) / 5 + rows > 5 || (n - 1) % 5 + columns > 5) {
                 continue;
             }
-            Block b{cols, rows, points, {}};
+            all.push_back({points, {}});
             for (int r = 0; r < rows; ++r) {
-                for (int c = 0; c < cols; ++c) {
-                    b.cells.push_back(n + 5 * r + c);
+                for (int c = 0; c < columns; ++c) {
+                    all.back().cells.push_back(n + 5 * r + c);
                 }
             }
-            all.push_back(b);
         }
     }
     return all;
-}
-
-// Milliseconds after the start at which each slot's cell goes empty, by block size.
-std::map<int, int> scheduleFor(std::size_t size) {
-    if (size == 4) {
-        return {{6, 250}, {7, 300}, {8, 350}, {9, 400}};
-    }
-    if (size == 6) {
-        return {{4, 200}, {5, 250}, {6, 300}, {7, 350}, {8, 400}, {9, 450}};
-    }
-    return {{1, 250}, {2, 275}, {3, 300}, {4, 325}, {5, 350},
-            {6, 375}, {7, 400}, {8, 425}, {9, 450}};
 }
 
 std::array<std::int16_t, 10> slotsFor(const std::vector<int>& cells) {
@@ -57,155 +45,116 @@ std::array<std::int16_t, 10> slotsFor(const std::vector<int>& cells) {
     return slots;
 }
 
-using BlocksTest = GameTest;
-
-TEST(CandidateTable, FollowsTheOrderingRule) {
-    // The fixed table lists the blocks larger first, wide before tall, then in reading order.
-    auto expected = candidatesByRule();
-    ASSERT_EQ(expected.size(), kCandidates.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE("entry " + std::to_string(i + 1));
-        const Candidate& c = kCandidates[i];
-        EXPECT_EQ(c.count, static_cast<int>(expected[i].cells.size()));
-        EXPECT_EQ(c.points, expected[i].points);
-        EXPECT_EQ(std::vector<int>(c.cells.begin(), c.cells.begin() + c.count), expected[i].cells);
-        Shape shape = expected[i].cells.size() == 9   ? Shape::Square9
-                      : expected[i].cells.size() == 4 ? Shape::Square4
-                      : expected[i].cols == 3         ? Shape::Wide6
-                                                      : Shape::Tall6;
-        EXPECT_EQ(c.shape, shape);
-    }
-}
-
-TEST_F(BlocksTest, EachCandidateAloneScoresFillsItsSlotsAndVanishesOnSchedule) {
-    // Every block on its own is found, scored, emptied at once and painted empty cell by cell.
+TEST_F(BlocksTest, AScoredBlockVanishesCellByCellOnItsSchedule) {
+    // A starter arms exactly its block's timers; each paints its slot's cell empty, and the
+    // ninth ends the clearing and searches again, finding nothing here.
+    const std::vector<std::pair<std::vector<int>, std::vector<int>>> blocks = {
+        {{1, 2, 6, 7}, {250, 300, 350, 400}},
+        {{4, 5, 9, 10, 14, 15}, {200, 250, 300, 350, 400, 450}},
+        {{18, 19, 20, 23, 24, 25}, {200, 250, 300, 350, 400, 450}},
+        {{13, 14, 15, 18, 19, 20, 23, 24, 25}, {250, 275, 300, 325, 350, 375, 400, 425, 450}},
+    };
     game.LoadShapes();
     game.intPiecesLeft = 10;
-    for (const Block& b : candidatesByRule()) {
-        SCOPED_TRACE("block at " + std::to_string(b.cells.front()) + " of " +
-                     std::to_string(b.cells.size()));
-        game.intScore = 0;
+    for (const auto& [block, times] : blocks) {
+        SCOPED_TRACE(boardOf(block));
         game.intCheckCount = 0;
-        for (int n : b.cells) {
-            game.blnGrid[n] = true;
-        }
+        fill(block);
         game.DrawBoard();
         const long t0 = fake.now();
-        const std::size_t fired = fake.fireLog.size(), armed = fake.armLog.size();
+        const std::size_t arms = fake.armLog.size(), paints = fake.boardLog.size();
         game.CheckBlocks();
-        EXPECT_EQ(game.intScore, b.points);
-        EXPECT_EQ(game.intClearCell, slotsFor(b.cells));
-        EXPECT_EQ(cells(game.blnGrid), std::string(25, '.'));
-        EXPECT_EQ(cells(fake.board), boardOf(b.cells))
-            << "the block still shows until its timers paint it";
+        EXPECT_EQ(cells(fake.board), boardOf(block)) << "it shows until its timers paint it";
         EXPECT_TRUE(game.blnClearing);
-        EXPECT_EQ(game.intCheckCount, 1);
-
-        std::vector<FakePlatform::TimerEvent> expectArm, expectFire;
-        for (auto [slot, ms] : scheduleFor(b.cells.size())) {
-            expectArm.push_back({t0, clearTimer(slot), ms});
-            expectFire.push_back({t0 + ms, clearTimer(slot), 0});
+        std::vector<FakePlatform::TimerEvent> wantArms;
+        std::vector<FakePlatform::BoardPaint> wantPaints;
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            const int slot = static_cast<int>(10 - block.size() + i);
+            wantArms.emplace_back(t0, clearTimer(slot), times[i]);
+            wantPaints.emplace_back(t0 + times[i], block[i], CellLook::Empty);
         }
-        EXPECT_EQ(std::vector(fake.armLog.begin() + armed, fake.armLog.end()), expectArm);
-        fake.advance(500);
-        std::vector<FakePlatform::TimerEvent> fires;
-        for (std::size_t i = fired; i < fake.fireLog.size(); ++i) {
-            fires.push_back(fake.fireLog[i]);
-        }
-        EXPECT_EQ(fires, expectFire);
-        for (const auto& f : expectFire) {  // the first paint of each firing is its own cell
-            auto paint = std::find_if(fake.boardLog.begin(), fake.boardLog.end(),
-                                      [&](const auto& p) { return p.time == f.time; });
-            ASSERT_NE(paint, fake.boardLog.end());
-            EXPECT_EQ(paint->cell, slotsFor(b.cells)[clearSlot(f.timer)]);
-            EXPECT_EQ(paint->look, CellLook::Empty);
-        }
+        EXPECT_EQ(std::vector(fake.armLog.begin() + arms, fake.armLog.end()), wantArms);
+        fake.advance(times.back() - 1);
+        EXPECT_TRUE(game.blnClearing);
+        fake.advance(1);
+        ASSERT_GE(fake.boardLog.size(), paints + block.size());
+        EXPECT_EQ(std::vector(fake.boardLog.begin() + paints,
+                              fake.boardLog.begin() + paints + block.size()),
+                  wantPaints);
         EXPECT_FALSE(game.blnClearing);
         EXPECT_EQ(game.intCheckCount, 2) << "one re-check, which found nothing";
-        EXPECT_EQ(game.intScore, b.points);
-        EXPECT_EQ(cells(fake.board), std::string(25, '.'));
-        for (int k = 0; k < kTimerCount; ++k) {
-            EXPECT_FALSE(fake.running(static_cast<TimerId>(k))) << "timer " << k;
-        }
+        EXPECT_EQ(cells(fake.board), boardOf({}));
+        EXPECT_FALSE(fake.fireNext()) << "each timer fired once";
     }
 }
 
 TEST_F(BlocksTest, TheFirstCompleteCandidateInTableOrderIsTheOneScored) {
-    // On any board the search takes the first complete block of the ordered list, and only it.
+    // On any board the search takes the first complete block of the ordered list, and only it;
+    // with none, it redraws the board.
     game.intPiecesLeft = 0;  // no clearing, so one search at a time
-    auto table = candidatesByRule();
+    const auto table = candidates();
     std::vector<std::set<int>> boards;
     for (std::size_t i = 0; i < table.size(); ++i) {
+        const std::set<int> block(table[i].cells.begin(), table[i].cells.end());
         for (std::size_t j = i + 1; j < table.size(); ++j) {  // two blocks, overlapping or not
-            std::set<int> s(table[i].cells.begin(), table[i].cells.end());
-            s.insert(table[j].cells.begin(), table[j].cells.end());
-            boards.push_back(s);
+            boards.push_back(block);
+            boards.back().insert(table[j].cells.begin(), table[j].cells.end());
         }
+        boards.push_back(block);
         for (int gap : table[i].cells) {  // a block lacking one cell
-            std::set<int> s(table[i].cells.begin(), table[i].cells.end());
-            s.erase(gap);
-            boards.push_back(s);
+            boards.push_back(block);
+            boards.back().erase(gap);
         }
     }
     std::mt19937 rng(7);
     for (int i = 0; i < 2000; ++i) {
-        std::set<int> s;
+        boards.emplace_back();
         for (int n = 1; n <= 25; ++n) {
-            if (rng() % 100 < 60)
-                s.insert(n);
+            if (rng() % 100 < 60) {
+                boards.back().insert(n);
+            }
         }
-        boards.push_back(s);
     }
     std::vector<std::string> wrong;
     for (const auto& filled : boards) {
-        const Block* first = nullptr;
-        for (const auto& b : table) {
-            if (std::all_of(b.cells.begin(), b.cells.end(),
-                            [&](int n) { return filled.count(n); })) {
-                first = &b;
-                break;
-            }
-        }
-        std::string before(25, '.'), after;
-        for (int n : filled)
-            before[n - 1] = '#';
-        after = before;
-        if (first != nullptr) {
-            for (int n : first->cells)
-                after[n - 1] = '.';
+        const auto first = std::find_if(table.begin(), table.end(), [&](const Block& b) {
+            return std::all_of(b.cells.begin(), b.cells.end(),
+                               [&](int n) { return filled.count(n); });
+        });
+        const bool found = first != table.end();
+        const std::string before = boardOf({filled.begin(), filled.end()});
+        std::string after = before;
+        for (int n : found ? first->cells : std::vector<int>{}) {
+            after[n - 1] = '.';
         }
         game.blnGrid = {};
-        for (int n : filled)
-            game.blnGrid[n] = true;
-        game.intScore = 0;
-        game.intCheckCount = 0;
-        const std::size_t paints = fake.boardLog.size(), arms = fake.armLog.size();
+        fill({filled.begin(), filled.end()});
+        game.intScore = game.intCheckCount = 0;
+        const std::size_t paints = fake.boardLog.size();
         game.CheckBlocks();
-        auto slots = first ? slotsFor(first->cells) : std::array<std::int16_t, 10>{};
-        // With no block the board is redrawn; a block is left showing for its clearing.
-        if (game.intScore != (first ? first->points : 0) || cells(game.blnGrid) != after ||
-            game.intClearCell != slots || fake.armLog.size() != arms ||
-            fake.boardLog.size() != paints + (first ? 0 : 25) ||
-            (!first && cells(fake.board) != before)) {
+        if (game.intScore != (found ? first->points : 0) || cells(game.blnGrid) != after ||
+            game.intClearCell !=
+                (found ? slotsFor(first->cells) : std::array<std::int16_t, 10>{}) ||
+            fake.boardLog.size() != paints + (found ? 0 : 25) ||
+            (!found && cells(fake.board) != before)) {
             wrong.push_back(before);
         }
     }
+    EXPECT_TRUE(fake.armLog.empty());
     EXPECT_TRUE(wrong.empty()) << wrong.size() << " boards wrong, the first: " << wrong.front();
 }
 
-struct ChainCase {
-    const char* name;
-    std::vector<int> filled;
-    std::vector<int> scoreAfterEachSearch;  // score after the placement's run and each re-check
-    std::vector<int> left;
-};
-
 TEST_F(BlocksTest, ReChecksScoreAtMostThreeBlocksPerPlacement) {
     // Each clearing's end searches again, up to three searches, and the count then starts over.
+    struct Chain {
+        const char* name;
+        std::vector<int> filled;
+        std::vector<int> scores;  // after the placement's search and each re-check
+        std::vector<int> left;
+    };
     std::vector<int> all(25);
-    for (int n = 1; n <= 25; ++n)
-        all[n - 1] = n;
-    const std::vector<ChainCase> cases = {
+    std::iota(all.begin(), all.end(), 1);
+    const std::vector<Chain> chains = {
         {"full board", all, {30, 45, 60}, {19, 20, 24, 25}},
         {"3x2 beats the 2x3 it overlaps", {1, 2, 3, 6, 7, 8, 11, 12}, {15, 15}, {11, 12}},
         {"two overlapping 3x2", {1, 2, 3, 4, 6, 7, 8, 9}, {15, 15}, {4, 9}},
@@ -218,143 +167,98 @@ TEST_F(BlocksTest, ReChecksScoreAtMostThreeBlocksPerPlacement) {
     };
     game.LoadShapes();
     game.intPiecesLeft = 10;
-    for (const auto& c : cases) {
+    for (const auto& c : chains) {
         SCOPED_TRACE(c.name);
         game.blnGrid = {};
-        for (int n : c.filled)
-            game.blnGrid[n] = true;
-        game.intScore = 0;
-        game.intCheckCount = 0;
+        fill(c.filled);
+        game.intScore = game.intCheckCount = 0;
         game.CheckBlocks();
-        for (std::size_t run = 0; run < c.scoreAfterEachSearch.size(); ++run) {
-            EXPECT_EQ(game.intScore, c.scoreAfterEachSearch[run]) << "after search " << run + 1;
+        for (std::size_t run = 0; run < c.scores.size(); ++run) {
+            EXPECT_EQ(game.intScore, c.scores[run]) << "after search " << run + 1;
             EXPECT_EQ(game.intCheckCount, static_cast<int>(run + 1));
-            bool more = run + 1 < c.scoreAfterEachSearch.size();
-            if (!more) {
+            if (run + 1 == c.scores.size()) {
                 break;
             }
-            const std::size_t size = std::count_if(
-                game.intClearCell.begin() + 1, game.intClearCell.end(), [](auto v) { return v; });
-            fake.advance(size == 4 ? 399 : 449);
+            fake.advance(game.intClearCell[5] == 0 ? 399 : 449);
             EXPECT_TRUE(game.blnClearing) << "the clearing lasts to its ninth timer";
             fake.advance(1);
             EXPECT_EQ(cells(fake.board), cells(game.blnGrid)) << "redrawn when a clearing ends";
         }
-        const auto& s = c.scoreAfterEachSearch;
-        if (s.size() == 3) {  // a clearing started by the third search ends without a search
+        if (c.scores.size() == 3) {  // a clearing started by the third search ends without one
             fake.advance(450);
-            EXPECT_EQ(game.intCheckCount, s[2] != s[1] ? 0 : 3);
+            EXPECT_EQ(game.intCheckCount, c.scores[2] != c.scores[1] ? 0 : 3);
         }
         EXPECT_FALSE(game.blnClearing);
-        std::string left(25, '.');
-        for (int n : c.left)
-            left[n - 1] = '#';
-        EXPECT_EQ(cells(game.blnGrid), left);
-        EXPECT_EQ(cells(fake.board), left);
-        EXPECT_EQ(game.intScore, c.scoreAfterEachSearch.back());
+        EXPECT_EQ(cells(game.blnGrid), boardOf(c.left));
+        EXPECT_EQ(cells(fake.board), boardOf(c.left));
+        EXPECT_EQ(game.intScore, c.scores.back());
     }
 }
 
-TEST_F(BlocksTest, StartersArmNothingWhenNoPieceIsLeft) {
-    // With no piece left to deal a starter neither arms a timer nor touches the clearing flag.
-    using Starter = void (modGeneral::*)();
-    const std::vector<std::pair<Starter, std::size_t>> starters = {{&modGeneral::StartClear4, 4},
-                                                                   {&modGeneral::StartClear6, 6},
-                                                                   {&modGeneral::StartClear9, 9}};
-    for (auto [starter, size] : starters) {
-        SCOPED_TRACE(size);
-        for (bool before : {false, true}) {
+TEST_F(BlocksTest, WithNoPieceLeftAStarterArmsNothingAndLeavesTheFlag) {
+    // The block of a game's last placement is scored but never cleared on screen.
+    for (auto starter :
+         {&modGeneral::StartClear4, &modGeneral::StartClear6, &modGeneral::StartClear9}) {
+        for (bool flag : {false, true}) {
             game.intPiecesLeft = 0;
-            game.blnClearing = before;
-            std::size_t armed = fake.armLog.size();
+            game.blnClearing = flag;
             (game.*starter)();
-            EXPECT_EQ(fake.armLog.size(), armed);
-            EXPECT_EQ(game.blnClearing, before);
+            EXPECT_EQ(game.blnClearing, flag);
         }
-        game.intPiecesLeft = 1;
-        game.blnClearing = false;
-        std::size_t armed = fake.armLog.size();
-        (game.*starter)();
-        EXPECT_TRUE(game.blnClearing);
-        std::vector<FakePlatform::TimerEvent> expect;
-        for (auto [slot, ms] : scheduleFor(size))
-            expect.push_back({fake.now(), clearTimer(slot), ms});
-        EXPECT_EQ(std::vector(fake.armLog.begin() + armed, fake.armLog.end()), expect);
     }
+    EXPECT_TRUE(fake.armLog.empty());
 }
 
-TEST_F(BlocksTest, AClickDuringAClearingIsHeldUntilItEndsAndOnlyTheFirstIsKept) {
-    // The held click is carried out with the piece current when the clearing ends.
-    start(2);
-    deal({5, 6});
-    game.picGrid_Click(1);  // the square completes the 2x2 at cell 1
-    EXPECT_EQ(game.intScore, 5);
-    EXPECT_EQ(game.intCurrentPiece, 5);
-    fake.advance(100);
-    game.picGrid_Click(13);
-    game.picGrid_Click(19);
-    EXPECT_EQ(game.heldClick, 13);
-    fake.advance(299);
-    EXPECT_EQ(cells(game.blnGrid), boardOf({}));
-    EXPECT_EQ(game.intCurrentPiece, 5);
-    fake.advance(1);
-    EXPECT_FALSE(game.heldClick.has_value());
-    EXPECT_EQ(cells(game.blnGrid), boardOf({13}));
-    EXPECT_EQ(cells(fake.board), boardOf({13}));
-    EXPECT_EQ(game.intCurrentPiece, 6);
-    EXPECT_EQ(game.intPiecesLeft, 32);
-    EXPECT_EQ(game.intCheckCount, 1) << "the held placement starts its own count";
-}
-
-TEST_F(BlocksTest, AHeldClickWaitsThroughTheClearingThatTheReCheckStarts) {
-    // A second block found at the end of the first clearing keeps the click waiting for its end.
-    start(2);
-    fill({4, 5, 9, 10});
-    deal({5});
-    game.picGrid_Click(1);
-    fake.advance(100);
-    game.picGrid_Click(13);
-    fake.advance(300);  // t = 400: the first clearing ends, the 2x2 at cell 4 is found
-    EXPECT_EQ(game.intScore, 10);
-    EXPECT_TRUE(game.blnClearing);
-    EXPECT_EQ(game.heldClick, 13);
-    EXPECT_EQ(cells(fake.board), boardOf({}));
-    fake.advance(399);
-    EXPECT_FALSE(game.blnGrid[13]);
-    fake.advance(1);
-    EXPECT_EQ(cells(game.blnGrid), boardOf({13}));
-    EXPECT_FALSE(game.heldClick.has_value());
-    EXPECT_EQ(game.intCheckCount, 1) << "the held placement starts its own count";
+TEST(HeldClick, WaitsForTheEndOfEveryClearingAndOnlyTheFirstIsKept) {
+    // A click during a clearing is carried out when the last clearing of the chain ends, with
+    // the piece current then, and starts its own count of searches.
+    struct Case {
+        const char* name;
+        std::vector<int> filled;
+        long placedAt;
+        int score;
+    };
+    for (const Case& c : {Case{"one block", {}, 400, 5},
+                          Case{"the re-check finds a second block", {4, 5, 9, 10}, 800, 10}}) {
+        SCOPED_TRACE(c.name);
+        Program p;
+        p.start(2);
+        p.fill(c.filled);
+        p.deal({5, 6});
+        p.game.picGrid_Click(1);  // the square completes the 2x2 at cell 1
+        EXPECT_EQ(p.game.intCurrentPiece, 5);
+        p.fake.advance(100);
+        p.game.picGrid_Click(13);
+        p.game.picGrid_Click(19);
+        p.fake.advance(c.placedAt - 101);
+        EXPECT_EQ(cells(p.game.blnGrid), boardOf({}));
+        EXPECT_TRUE(p.game.blnClearing);
+        EXPECT_EQ(p.game.heldClick, 13);
+        p.fake.advance(1);
+        EXPECT_FALSE(p.game.heldClick.has_value());
+        EXPECT_EQ(cells(p.game.blnGrid), boardOf({13}));
+        EXPECT_EQ(cells(p.fake.board), boardOf({13}));
+        EXPECT_EQ(p.game.intCurrentPiece, 6);
+        EXPECT_EQ(p.game.intPiecesLeft, 32);
+        EXPECT_EQ(p.game.intCheckCount, 1);
+        EXPECT_EQ(p.game.intScore, c.score);
+    }
 }
 
 TEST_F(BlocksTest, TheLastPieceCompletingABlockScoresWithoutAClearing) {
     // The points come, the cells stay showing filled, no timer runs and the game ends.
-    game.LoadShapes();
-    game.ResetLabels();
-    for (int k = 35; k >= 1; --k) {
-        if (k != 2)
-            deal({k});
-    }
-    deal({2});
-    game.NewGame();
-    for (int i = 0; i < 34; ++i)
-        game.btnSkip_Click();
-    ASSERT_EQ(game.intCurrentPiece, 2);
+    start(2);
+    game.intPiecesLeft = 0;
     game.AddScore(40);
-    std::size_t armed = fake.armLog.size();
     bool turnTimerAtBox = true;
     fake.duringBox = [&](const auto&) { turnTimerAtBox = fake.running(TimerId::TimeLeft); };
     game.picGrid_Click(1);
     EXPECT_FALSE(turnTimerAtBox) << "the turn timer stops before the game-over box";
     EXPECT_EQ(game.intScore, 45);
     EXPECT_EQ(cells(game.blnGrid), boardOf({}));
-    EXPECT_EQ(cells(fake.board), boardOf({1, 2, 6, 7}));
     EXPECT_FALSE(game.blnClearing);
     EXPECT_EQ(gameOverBoxes(), 1);
-    for (std::size_t i = armed; i < fake.armLog.size(); ++i) {
-        EXPECT_EQ(fake.armLog[i].interval, 0) << "nothing armed after the last placement";
-    }
-    fake.advance(1000);
+    EXPECT_FALSE(fake.fireNext()) << "no timer runs after the last placement";
     EXPECT_EQ(cells(fake.board), boardOf({1, 2, 6, 7}));
 }
 

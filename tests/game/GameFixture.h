@@ -1,14 +1,14 @@
-// The common set-up of the game tests: the data files on a fake platform, and the game on it.
+// The game tests' common ground: the game on a fake platform that holds the data files.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <set>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "FakePlatform.h"
+#include "game/modGeneral.h"
 
 namespace fitzel::test {
 
@@ -23,25 +23,19 @@ inline double pick(int k) {
 }
 
 inline std::string pictureName(int k) {
-    char name[16];
-    std::snprintf(name, sizeof name, "%02d.bmp", k);
-    return name;
+    return (k < 10 ? "0" : "") + std::to_string(k) + ".bmp";
 }
 
-// A board or preview as text, one character a cell: '#' filled, '.' empty.
-template <std::size_t N>
-std::string cells(const std::array<bool, N>& flags) {
+// Cells as text from cell 1, one character each: '#' filled, '.' empty, '?' never shown.
+template <class Cell, std::size_t N>
+std::string cells(const std::array<Cell, N>& shown) {
     std::string s;
     for (std::size_t n = 1; n < N; ++n) {
-        s += flags[n] ? '#' : '.';
-    }
-    return s;
-}
-template <std::size_t N>
-std::string cells(const std::array<FakePlatform::CellShow, N>& shown) {
-    std::string s;
-    for (std::size_t n = 1; n < N; ++n) {
-        s += shown[n].path.empty() ? '?' : shown[n].look == CellLook::Filled ? '#' : '.';
+        if constexpr (std::is_same_v<Cell, bool>) {
+            s += shown[n] ? '#' : '.';
+        } else {
+            s += shown[n].path.empty() ? '?' : shown[n].look == CellLook::Filled ? '#' : '.';
+        }
     }
     return s;
 }
@@ -53,9 +47,9 @@ inline std::string boardOf(const std::vector<int>& filled) {
     return s;
 }
 
-class GameTest : public ::testing::Test {
-  protected:
-    GameTest() {
+// One run of the program. Pieces 1 and 5 on are single cells, 2 a square, 3 a plus, 4 all nine.
+struct Program {
+    Program() {
         fake.attach(&game);
         std::vector<std::string> shapes(35, kSingle);
         shapes[1] = kSquare;
@@ -70,16 +64,13 @@ class GameTest : public ::testing::Test {
             fake.files[fake.path(name)] = "BM cell";
         }
     }
-
-    void writeShapes(const std::vector<std::string>& lines, const std::string& end = "\r\n") {
-        std::string bytes;
+    void writeShapes(const std::vector<std::string>& lines) {
+        std::string& bytes = fake.files[fake.path("Shapes.dat")] = "";
         for (const auto& line : lines) {
-            bytes += line + end;
+            bytes += line + "\r\n";
         }
-        fake.files[fake.path("Shapes.dat")] = bytes;
     }
-
-    // Start-up, then File > New dealing `first` (pieces: 1 single, 2 square, 3 plus, 4 full).
+    // Start-up, then File > New dealing piece `first`.
     void start(int first) {
         game.LoadShapes();
         game.ResetLabels();
@@ -91,23 +82,27 @@ class GameTest : public ::testing::Test {
             fake.randoms.push_back(pick(k));
         }
     }
-    void fill(std::initializer_list<int> filled) {
+    void fill(const std::vector<int>& filled) {
         for (int n : filled) {
             game.blnGrid[n] = true;
         }
     }
+    // The labels and the deal in one line, as "Score\n3|Time Left\n10|piece 6|33 left|playing".
+    std::string state() const {
+        return fake.scoreLabel + "|" + fake.timeLabel + "|piece " +
+               std::to_string(game.intCurrentPiece) + "|" + std::to_string(game.intPiecesLeft) +
+               " left|" + (game.blnInGame ? "playing" : "over");
+    }
     int gameOverBoxes() const {
-        int count = 0;
-        for (const auto& box : fake.boxes) {
-            count += box.text == "Game Over - No Pieces Left!     " &&
-                     box.title == "Fitzel! - Game Over!" && box.icon == BoxIcon::Information &&
-                     box.buttons == BoxButtons::Ok && !box.input;
-        }
-        return count;
+        return static_cast<int>(
+            std::count(fake.boxes.begin(), fake.boxes.end(),
+                       "box Fitzel! - Game Over!|Game Over - No Pieces Left!     |information|OK"));
     }
 
     FakePlatform fake;
     modGeneral game{fake};
 };
+
+struct GameTest : ::testing::Test, Program {};
 
 }  // namespace fitzel::test
