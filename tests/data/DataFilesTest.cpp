@@ -2,19 +2,18 @@
 // pictures, the strip's layout on the dark panel, the empty score table and the artwork.
 #include <gtest/gtest.h>
 
-#include <QByteArray>
-#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
-#include <QString>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -23,69 +22,45 @@ const QString kSource = QStringLiteral(FITZEL_SOURCE_DIR);
 const QString kData = kSource + "/data/";
 constexpr int kPieces = 35;
 constexpr int kSquare = 12;  // pixels a square in a piece picture
-const QRgb kBackground = qRgb(102, 102, 102);
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot read " << path.toStdString();
-        return {};
-    }
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
 }
 
-// The lines of Shapes.dat, split at CR LF.
-std::vector<std::string> shapeLines() {
-    const std::string bytes = readAll(kData + "Shapes.dat").toStdString();
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find("\r\n", start);
-        if (end == std::string::npos) {
-            end = bytes.size();
+QString piecePicture(int piece) {
+    return QString("data/%1.bmp").arg(piece, 2, 10, QChar('0'));
+}
+
+// Line k - 1 of Shapes.dat is piece k's pattern.
+const std::vector<std::string>& patterns() {
+    static const std::vector<std::string> lines = [] {
+        std::vector<std::string> split;
+        for (const QByteArray& line : readAll(kData + "Shapes.dat").split('\n')) {
+            split.push_back(line.chopped(line.isEmpty() ? 0 : 1).toStdString());
         }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 2;
-    }
+        split.pop_back();  // after the last line end
+        return split;
+    }();
     return lines;
 }
 
-const std::vector<std::string>& shapes() {
-    static const std::vector<std::string> lines = shapeLines();
-    return lines;
-}
-
-const std::string& pattern(int piece) {
-    static const std::string none;
-    const auto index = static_cast<std::size_t>(piece - 1);
-    return index < shapes().size() ? shapes()[index] : none;
-}
-
-// Whether the 3x3 square's position at (row, column), both 0 to 2, belongs to the piece.
+// Whether position (row, column) of the 3x3 square, both 0 to 2, belongs to the piece.
 bool filled(const std::string& p, int row, int column) {
     const auto j = static_cast<std::size_t>(row * 3 + column);
     return j < p.size() && (p[j] == '1' || (j == 4 && p[j] == '2'));
 }
 
-struct Box {
-    int left = 3, top = 3, right = -1, bottom = -1;
-    int width() const { return right - left + 1; }
-    int height() const { return bottom - top + 1; }
-};
-
-Box boxOf(const std::string& p) {
-    Box b;
+// The smallest rectangle of the 3x3 square that holds the piece, in squares.
+QRect boxOf(const std::string& p) {
+    QRect box;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
-            if (filled(p, row, column)) {
-                b.left = std::min(b.left, column);
-                b.right = std::max(b.right, column);
-                b.top = std::min(b.top, row);
-                b.bottom = std::max(b.bottom, row);
-            }
+            box |= filled(p, row, column) ? QRect(column, row, 1, 1) : QRect();
         }
     }
-    return b;
+    return box;
 }
 
 int colourDistance(QRgb a, QRgb b) {
@@ -102,235 +77,114 @@ constexpr std::array<std::array<int, 2>, kPieces + 1> kStrip = {{
     {390, 2220}, {990, 2220},  {1590, 2220}, {2190, 2040}, {2790, 2040}, {3585, 2040}, {4170, 2040},
     {390, 2820}, {990, 2640},  {1590, 2820}, {2370, 2640}, {2790, 2820}, {3585, 2640}, {4005, 2805},
 }};
-constexpr int kTwipsPerPixel = 15;
 
-// The dark panel inside its 2-pixel border, in pixels.
-const QRect kPanelInside(255 / 15 + 2, 120 / 15 + 2, 4440 / 15 - 4, 3210 / 15 - 4);
-
-// The slots: seven columns by five rows of 40 x 40 pixels from (390, 240) twips.
-QRect slotOf(int piece) {
-    const int column = (piece - 1) % 7;
-    const int row = (piece - 1) / 7;
-    return QRect(390 / 15 + 40 * column, 240 / 15 + 40 * row, 40, 40);
-}
-
-// Where the strip shows piece k: one cell of its picture, at its table position.
-QRect stripRect(int piece) {
-    const Box b = boxOf(pattern(piece));
-    const auto k = static_cast<std::size_t>(piece);
-    return QRect(kStrip[k][0] / kTwipsPerPixel, kStrip[k][1] / kTwipsPerPixel, b.width() * kSquare,
-                 b.height() * kSquare);
-}
-
-// --- Shapes.dat ---
-
-TEST(ShapesFile, HoldsThirtyFiveLinesEachEndedByCrLf) {
+TEST(ShapesFile, HoldsThirtyFiveDistinctConnectedPatterns) {
+    // 35 lines ended by CR LF; each nine characters of "0" and "1" with the key square "1" or
+    // "2", every square reached from the key square through its neighbours.
     const QByteArray bytes = readAll(kData + "Shapes.dat");
     EXPECT_EQ(bytes.count("\r\n"), kPieces);
     EXPECT_EQ(bytes.count('\r'), kPieces);
     EXPECT_EQ(bytes.count('\n'), kPieces);
     EXPECT_TRUE(bytes.endsWith("\r\n"));
-    EXPECT_EQ(shapes().size(), static_cast<std::size_t>(kPieces));
-}
-
-TEST(ShapesFile, ShapesAreDistinct) {
-    const std::set<std::string> distinct(shapes().begin(), shapes().end());
-    EXPECT_EQ(distinct.size(), shapes().size());
-}
-
-class Piece : public testing::TestWithParam<int> {};
-
-TEST_P(Piece, PatternIsNineCharactersWithItsKeySquare) {
-    const std::string& p = pattern(GetParam());
-    ASSERT_EQ(p.size(), 9u) << p;
-    for (std::size_t j = 0; j < 9; ++j) {
-        if (j == 4) {
-            EXPECT_TRUE(p[j] == '1' || p[j] == '2') << p;
-        } else {
-            EXPECT_TRUE(p[j] == '0' || p[j] == '1') << p;
-        }
-    }
-}
-
-TEST_P(Piece, ShapeIsConnected) {
-    const std::string& p = pattern(GetParam());
-    std::array<bool, 9> reached{};
-    std::vector<int> todo = {4};  // from the key square
-    reached[4] = filled(p, 1, 1);
-    ASSERT_TRUE(reached[4]) << p;
-    while (!todo.empty()) {
-        const int j = todo.back();
-        todo.pop_back();
-        const int row = j / 3, column = j % 3;
-        const std::array<std::array<int, 2>, 4> steps = {{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
-        for (const auto& [dr, dc] : steps) {
-            const int r = row + dr, c = column + dc;
-            const int n = r * 3 + c;
-            if (r >= 0 && r < 3 && c >= 0 && c < 3 && filled(p, r, c) &&
-                !reached[static_cast<std::size_t>(n)]) {
-                reached[static_cast<std::size_t>(n)] = true;
-                todo.push_back(n);
+    ASSERT_EQ(patterns().size(), static_cast<std::size_t>(kPieces));
+    EXPECT_EQ(std::set(patterns().begin(), patterns().end()).size(), patterns().size());
+    for (const std::string& p : patterns()) {
+        ASSERT_EQ(p.size(), 9u) << p;
+        EXPECT_TRUE(p[4] == '1' || p[4] == '2') << p;
+        EXPECT_EQ((p.substr(0, 4) + p.substr(5)).find_first_not_of("01"), std::string::npos) << p;
+        std::set<int> reached, todo = {4};
+        while (!todo.empty()) {
+            const int j = *todo.begin();
+            todo.erase(todo.begin());
+            if (j < 0 || j > 8 || !filled(p, j / 3, j % 3) || !reached.insert(j).second) {
+                continue;
             }
+            todo.insert({j - 3, j + 3});
+            todo.insert(j % 3 > 0 ? j - 1 : -1);
+            todo.insert(j % 3 < 2 ? j + 1 : -1);
         }
-    }
-    for (int j = 0; j < 9; ++j) {
-        EXPECT_EQ(reached[static_cast<std::size_t>(j)], filled(p, j / 3, j % 3))
-            << p << ": position " << j + 1 << " is cut off from the key square";
+        EXPECT_EQ(reached.size(),
+                  static_cast<std::size_t>(std::count(p.begin(), p.end(), '1') + (p[4] == '2')))
+            << p << " has squares cut off from its key square";
     }
 }
 
-// --- The piece pictures ---
-
-TEST_P(Piece, PictureIsThreeCellsOfTheBoundingBox) {
-    const int piece = GetParam();
-    const Box b = boxOf(pattern(piece));
-    const QImage image(kData + QString("%1.bmp").arg(piece, 2, 10, QChar('0')));
-    ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.width(), 3 * b.width() * kSquare);
-    EXPECT_EQ(image.height(), b.height() * kSquare);
-}
-
-TEST_P(Piece, EachCellPaintsExactlyThePatternsSquares) {
-    const int piece = GetParam();
-    const std::string& p = pattern(piece);
-    const Box b = boxOf(p);
-    const QImage image(kData + QString("%1.bmp").arg(piece, 2, 10, QChar('0')));
-    ASSERT_EQ(image.size(), QSize(3 * b.width() * kSquare, b.height() * kSquare));
-    const int cellWidth = b.width() * kSquare;
-    for (int cell = 0; cell < 3; ++cell) {
-        for (int row = 0; row < b.height(); ++row) {
-            for (int column = 0; column < b.width(); ++column) {
-                const bool inPiece = filled(p, b.top + row, b.left + column);
-                int background = 0;
-                for (int y = 0; y < kSquare; ++y) {
-                    for (int x = 0; x < kSquare; ++x) {
-                        const QRgb pixel =
-                            image.pixel(cell * cellWidth + column * kSquare + x, row * kSquare + y);
-                        background += (pixel & 0xffffff) == (kBackground & 0xffffff) ? 1 : 0;
-                    }
+TEST(PiecePictures, ShowTheirPatternInThreeClearlyDifferentLooks) {
+    // Three cells of the pattern's bounding box, each square painted or left background, and the
+    // waiting, dealt and current looks far apart at the key square.
+    for (int piece = 1; piece <= kPieces; ++piece) {
+        SCOPED_TRACE(piece);
+        const std::string& p = patterns().at(static_cast<std::size_t>(piece - 1));
+        const QRect box = boxOf(p);
+        const QImage image(kSource + "/" + piecePicture(piece));
+        ASSERT_EQ(image.size(), QSize(3 * box.width() * kSquare, box.height() * kSquare));
+        const int cellWidth = box.width() * kSquare;
+        for (int cell = 0; cell < 3; ++cell) {
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < cellWidth; ++x) {
+                    const bool background =
+                        (image.pixel(cell * cellWidth + x, y) & 0xffffff) == 0x666666;
+                    ASSERT_NE(background,
+                              filled(p, box.top() + y / kSquare, box.left() + x / kSquare))
+                        << "cell " << cell << ", pixel " << x << "," << y;
                 }
-                EXPECT_EQ(background, inPiece ? 0 : kSquare * kSquare)
-                    << "piece " << piece << ", cell " << cell << ", square (" << row << ", "
-                    << column << ")";
             }
         }
-    }
-}
-
-TEST_P(Piece, WaitingDealtAndCurrentLookClearlyDifferent) {
-    const int piece = GetParam();
-    const std::string& p = pattern(piece);
-    const Box b = boxOf(p);
-    const QImage image(kData + QString("%1.bmp").arg(piece, 2, 10, QChar('0')));
-    ASSERT_EQ(image.width(), 3 * b.width() * kSquare);
-    // The middle of the key square in each of the three cells.
-    const int x = (1 - b.left) * kSquare + kSquare / 2;
-    const int y = (1 - b.top) * kSquare + kSquare / 2;
-    const int cellWidth = b.width() * kSquare;
-    const std::array<QRgb, 3> look = {image.pixel(x, y), image.pixel(cellWidth + x, y),
-                                      image.pixel(2 * cellWidth + x, y)};
-    EXPECT_GE(colourDistance(look[0], look[1]), 100);
-    EXPECT_GE(colourDistance(look[0], look[2]), 100);
-    EXPECT_GE(colourDistance(look[1], look[2]), 100);
-}
-
-// --- The strip ---
-
-TEST_P(Piece, LiesInsideItsSlotAndThePanel) {
-    const int piece = GetParam();
-    const QRect shown = stripRect(piece);
-    EXPECT_TRUE(slotOf(piece).contains(shown))
-        << "piece " << piece << " at " << shown.x() << "," << shown.y() << " size " << shown.width()
-        << "x" << shown.height();
-    EXPECT_TRUE(kPanelInside.contains(shown)) << "piece " << piece;
-}
-
-// Every key square sits at the middle of a 3x3 square drawn from its slot's corner, give or take
-// one pixel: the table's offsets are the pattern's empty left column and top row.
-TEST_P(Piece, KeySquareSitsAtTheSameSpotInEverySlot) {
-    const int piece = GetParam();
-    const Box b = boxOf(pattern(piece));
-    const QRect shown = stripRect(piece);
-    const QRect slot = slotOf(piece);
-    const int keyX = shown.x() + (1 - b.left) * kSquare - slot.x();
-    const int keyY = shown.y() + (1 - b.top) * kSquare - slot.y();
-    EXPECT_LE(std::abs(keyX - kSquare), 1) << "piece " << piece;
-    EXPECT_LE(std::abs(keyY - kSquare), 1) << "piece " << piece;
-}
-
-INSTANTIATE_TEST_SUITE_P(AllPieces, Piece, testing::Range(1, kPieces + 1));
-
-TEST(Strip, NoTwoPiecesOverlap) {
-    for (int a = 1; a <= kPieces; ++a) {
-        for (int b = a + 1; b <= kPieces; ++b) {
-            EXPECT_FALSE(stripRect(a).intersects(stripRect(b))) << "pieces " << a << " and " << b;
+        const int x = (1 - box.left()) * kSquare + kSquare / 2,
+                  y = (1 - box.top()) * kSquare + kSquare / 2;
+        for (int a = 0; a < 3; ++a) {
+            const int b = (a + 1) % 3;
+            EXPECT_GE(colourDistance(image.pixel(a * cellWidth + x, y),
+                                     image.pixel(b * cellWidth + x, y)),
+                      100)
+                << "looks " << a << " and " << b;
         }
     }
 }
 
-TEST(Strip, SlotsTileThePanelWithoutOverlap) {
-    for (int a = 1; a <= kPieces; ++a) {
-        EXPECT_TRUE(kPanelInside.contains(slotOf(a))) << "slot " << a;
-        for (int b = a + 1; b <= kPieces; ++b) {
-            EXPECT_FALSE(slotOf(a).intersects(slotOf(b))) << "slots " << a << " and " << b;
-        }
+TEST(Strip, EachPieceLiesInItsSlotWithItsKeySquareInPlace) {
+    // The panel holds seven columns by five rows of 40-pixel slots; each piece's key square sits
+    // one square from its slot's corner, give or take a pixel, as if drawn in a full 3x3 square.
+    const QRect panelInside(255 / 15 + 2, 120 / 15 + 2, 4440 / 15 - 4, 3210 / 15 - 4);
+    for (int piece = 1; piece <= kPieces; ++piece) {
+        SCOPED_TRACE(piece);
+        const QRect box = boxOf(patterns().at(static_cast<std::size_t>(piece - 1)));
+        const QRect slot(390 / 15 + 40 * ((piece - 1) % 7), 240 / 15 + 40 * ((piece - 1) / 7), 40,
+                         40);
+        const QRect shown(kStrip[piece][0] / 15, kStrip[piece][1] / 15, box.width() * kSquare,
+                          box.height() * kSquare);
+        EXPECT_TRUE(slot.contains(shown) && panelInside.contains(slot));
+        EXPECT_LE(std::abs(shown.x() + (1 - box.left()) * kSquare - slot.x() - kSquare), 1);
+        EXPECT_LE(std::abs(shown.y() + (1 - box.top()) * kSquare - slot.y() - kSquare), 1);
     }
 }
 
-// --- Pictures of a fixed size ---
-
-struct SizedPicture {
-    const char* path;  // from the source folder
-    int width;
-    int height;
-};
-
-class Picture : public testing::TestWithParam<SizedPicture> {};
-
-TEST_P(Picture, HasItsSize) {
-    const QImage image(kSource + "/" + GetParam().path);
-    ASSERT_FALSE(image.isNull()) << GetParam().path;
-    EXPECT_EQ(image.width(), GetParam().width) << GetParam().path;
-    EXPECT_EQ(image.height(), GetParam().height) << GetParam().path;
+TEST(Pictures, HaveTheirSizesAndEmptyAndFilledCellsTellApart) {
+    // The cell pictures, the window's artwork and the desktop icons.
+    const std::vector<std::tuple<QString, int, int>> sizes = {
+        {"data/GridEmpty.bmp", 39, 38},
+        {"data/GridFilled.bmp", 39, 38},
+        {"data/EGEmpty.bmp", 30, 30},
+        {"data/EGFilled.bmp", 30, 30},
+        {"src/forms/resources/icon.png", 32, 32},
+        {"src/forms/resources/skip.png", 78, 38},
+        {"src/forms/resources/cell_board.png", 39, 38},
+        {"src/forms/resources/cell_preview.png", 30, 30},
+    };
+    for (const auto& [path, width, height] : sizes) {
+        EXPECT_EQ(QImage(kSource + "/" + path).size(), QSize(width, height)) << path.toStdString();
+    }
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString icon = QString("data/icons/hicolor/%1x%1/apps/fitzel.png").arg(size);
+        EXPECT_EQ(QImage(kSource + "/" + icon).size(), QSize(size, size)) << size;
+    }
+    for (const auto& [empty, full] :
+         {std::pair{"GridEmpty.bmp", "GridFilled.bmp"}, std::pair{"EGEmpty.bmp", "EGFilled.bmp"}}) {
+        const QImage a(kData + empty), b(kData + full);
+        const QPoint middle(a.width() / 2, a.height() / 2);
+        EXPECT_GE(colourDistance(a.pixel(middle), b.pixel(middle)), 200) << empty;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    CellsArtworkAndIcons, Picture,
-    testing::Values(SizedPicture{"data/GridEmpty.bmp", 39, 38},
-                    SizedPicture{"data/GridFilled.bmp", 39, 38},
-                    SizedPicture{"data/EGEmpty.bmp", 30, 30},
-                    SizedPicture{"data/EGFilled.bmp", 30, 30},
-                    SizedPicture{"src/forms/resources/icon.png", 32, 32},
-                    SizedPicture{"src/forms/resources/skip.png", 78, 38},
-                    SizedPicture{"src/forms/resources/cell_board.png", 39, 38},
-                    SizedPicture{"src/forms/resources/cell_preview.png", 30, 30},
-                    SizedPicture{"data/icons/hicolor/16x16/apps/fitzel.png", 16, 16},
-                    SizedPicture{"data/icons/hicolor/32x32/apps/fitzel.png", 32, 32},
-                    SizedPicture{"data/icons/hicolor/48x48/apps/fitzel.png", 48, 48},
-                    SizedPicture{"data/icons/hicolor/64x64/apps/fitzel.png", 64, 64},
-                    SizedPicture{"data/icons/hicolor/128x128/apps/fitzel.png", 128, 128},
-                    SizedPicture{"data/icons/hicolor/256x256/apps/fitzel.png", 256, 256}));
-
-struct CellPair {
-    const char* empty;
-    const char* filled;
-};
-
-class EmptyAndFilled : public testing::TestWithParam<CellPair> {};
-
-TEST_P(EmptyAndFilled, TellApartAtAGlance) {
-    const QImage empty(kData + GetParam().empty);
-    const QImage full(kData + GetParam().filled);
-    ASSERT_EQ(empty.size(), full.size());
-    const QPoint middle(empty.width() / 2, empty.height() / 2);
-    EXPECT_GE(colourDistance(empty.pixel(middle), full.pixel(middle)), 200);
-}
-
-INSTANTIATE_TEST_SUITE_P(BoardAndPreview, EmptyAndFilled,
-                         testing::Values(CellPair{"GridEmpty.bmp", "GridFilled.bmp"},
-                                         CellPair{"EGEmpty.bmp", "EGFilled.bmp"}));
-
-// --- The pictures drawn for screens at 200% ---
 
 // The pictures that have a twin "name@2x" drawn at twice the size, from the source folder.
 std::vector<QString> twinnedPictures() {
@@ -343,7 +197,7 @@ std::vector<QString> twinnedPictures() {
                                   "src/forms/resources/icon.png",
                                   "src/forms/resources/skip.png"};
     for (int piece = 1; piece <= kPieces; ++piece) {
-        paths.push_back(QString("data/%1.bmp").arg(piece, 2, 10, QChar('0')));
+        paths.push_back(piecePicture(piece));
     }
     return paths;
 }
@@ -353,10 +207,10 @@ QString twinOf(const QString& path) {
     return path.left(dot) + "@2x" + path.mid(dot);
 }
 
-// Each twin is twice the size, and each pixel of the 1x picture is one of the four it becomes:
-// the same squares and bevels drawn finer. The icon is the desktop's 64-pixel one; the Skip
-// text is drawn anew, so only its size is checked.
 TEST(TwiceTheSize, EachTwinIsTheSamePictureDrawnFiner) {
+    // Each twin is twice the size, and each pixel of the 1x picture is one of the four it
+    // becomes. The icon is the desktop's 64-pixel one; the Skip text is drawn anew, so only its
+    // size is checked.
     for (const QString& path : twinnedPictures()) {
         const QImage one = QImage(kSource + "/" + path).convertToFormat(QImage::Format_RGB32);
         const QImage two =
@@ -368,11 +222,8 @@ TEST(TwiceTheSize, EachTwinIsTheSamePictureDrawnFiner) {
         for (int y = 0; y < one.height() && !drawnAnew; ++y) {
             for (int x = 0; x < one.width(); ++x) {
                 const QRgb c = one.pixel(x, y);
-                strays += c == two.pixel(2 * x, 2 * y) || c == two.pixel(2 * x + 1, 2 * y) ||
-                                  c == two.pixel(2 * x, 2 * y + 1) ||
-                                  c == two.pixel(2 * x + 1, 2 * y + 1)
-                              ? 0
-                              : 1;
+                strays += c != two.pixel(2 * x, 2 * y) && c != two.pixel(2 * x + 1, 2 * y) &&
+                          c != two.pixel(2 * x, 2 * y + 1) && c != two.pixel(2 * x + 1, 2 * y + 1);
             }
         }
         EXPECT_EQ(strays, 0) << path.toStdString();
@@ -381,50 +232,25 @@ TEST(TwiceTheSize, EachTwinIsTheSamePictureDrawnFiner) {
               QImage(kData + "icons/hicolor/64x64/apps/fitzel.png"));
 }
 
-// --- The empty high-score table ---
-
 TEST(HighScoreFile, IsFiveScrambledLinesOfZeros) {
-    // Character j of a line (from 1) is shifted by key character (j mod 22) + 1.
-    const std::string key = "Pendleford Ash-Yo 1984";
-    std::string line;
-    for (std::size_t j = 1; j <= 5; ++j) {
-        line += static_cast<char>(('0' + key[j % 22]) % 256);
-    }
-    std::string expected;
-    for (int place = 1; place <= 5; ++place) {
-        expected += line + "\r\n";
-    }
-    EXPECT_EQ(readAll(kData + "Config.cfg").toStdString(), expected);
-    // "0" (48) + "e" (101) = 149 for the first character.
-    EXPECT_EQ(static_cast<unsigned char>(expected[0]), 149);
+    // "00000" shifted by key characters 2 to 6 of "Pendleford Ash-Yo 1984", then CR LF.
+    const QByteArray line("\x95\x9e\x94\x9c\x95\r\n");
+    EXPECT_EQ(readAll(kData + "Config.cfg"), line + line + line + line + line);
 }
 
-// --- The generator still makes what is committed ---
-
 TEST(Generator, RemakesTheCommittedFilesExactly) {
+    // Every generated file, from the committed shapes, is byte for byte what is committed.
     QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    ASSERT_TRUE(QDir(root.path()).mkpath("data"));
+    ASSERT_TRUE(root.isValid() && QDir(root.path()).mkpath("data"));
     ASSERT_TRUE(QFile::copy(kData + "Shapes.dat", root.path() + "/data/Shapes.dat"));
     ASSERT_EQ(QProcess::execute(MAKEPICTURES_PATH, {root.path()}), 0);
-
-    std::vector<QString> files = {"data/GridEmpty.bmp",
-                                  "data/GridFilled.bmp",
-                                  "data/EGEmpty.bmp",
-                                  "data/EGFilled.bmp",
-                                  "data/Config.cfg",
-                                  "src/forms/resources/icon.png",
-                                  "src/forms/resources/skip.png",
-                                  "src/forms/resources/cell_board.png",
-                                  "src/forms/resources/cell_preview.png"};
-    for (int piece = 1; piece <= kPieces; ++piece) {
-        files.push_back(QString("data/%1.bmp").arg(piece, 2, 10, QChar('0')));
-    }
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        files.push_back(QString("data/icons/hicolor/%1x%1/apps/fitzel.png").arg(size));
-    }
+    std::vector<QString> files = twinnedPictures();
     for (const QString& path : twinnedPictures()) {
         files.push_back(twinOf(path));
+    }
+    files.push_back("data/Config.cfg");
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        files.push_back(QString("data/icons/hicolor/%1x%1/apps/fitzel.png").arg(size));
     }
     for (const QString& file : files) {
         EXPECT_EQ(readAll(root.path() + "/" + file), readAll(kSource + "/" + file))
