@@ -1,9 +1,10 @@
-// The main window: lays out the controls, routes menus, clicks and ticks to the game.
+// The main window: lays out the controls, routes menus, clicks, keys and ticks to the game.
 #include "forms/frmMain.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <cmath>
 #include <utility>
@@ -53,6 +55,31 @@ constexpr std::array<std::pair<int, int>, 35> kStripTwips = {{
     {390, 2220}, {990, 2220},  {1590, 2220}, {2190, 2040}, {2790, 2040}, {3585, 2040}, {4170, 2040},
     {390, 2820}, {990, 2640},  {1590, 2820}, {2370, 2640}, {2790, 2820}, {3585, 2640}, {4005, 2805},
 }};
+
+// Where the player's options are kept between runs.
+constexpr char kSettingsOrganisation[] = "Fitzel";
+constexpr char kSettingsApplication[] = "fitzel";
+constexpr char kPreviewSetting[] = "Options/PlacementPreview";
+
+// The board: 5 x 5 cells of 39 x 38 pixels from its top-left corner; the centre cell is where
+// the keyboard's cursor starts.
+const QPoint kBoardCorner(px(120), px(3840));
+const QSize kBoardCell(px(585), px(570));
+constexpr int kCentreCell = 13;
+
+// The placement preview: a band of the cell's tint inside the cursor's frame, leaving the
+// cell's middle as it is, so the piece's colour shows whether a clash is with a filled cell.
+constexpr int kCursorWidth = 2;
+constexpr int kTintWidth = 5;
+const QColor kCursorColour(0, 0, 0);
+const QColor kCoversTint(0, 170, 0, 200);
+const QColor kClashesTint(255, 30, 30, 230);
+const QColor kRefusedTint(255, 150, 40, 190);
+
+QRect boardCellRect(int n) {
+    return QRect(QPoint(kBoardCell.width() * ((n - 1) % 5), kBoardCell.height() * ((n - 1) / 5)),
+                 kBoardCell);
+}
 
 constexpr char kExitQuestion[] = "A game is still in progress! Are you sure you want to exit?     ";
 constexpr char kExitTitle[] = "Fitzel! - Exit?";
@@ -114,7 +141,65 @@ void showModal(Window* window) {
     delete guard.data();
 }
 
+// The window's own artwork, drawn for the screen it is on.
+QPixmap artwork(const QString& path, qreal ratio) {
+    const PictureFile file = pictureFileFor(path, ratio);
+    QPixmap pixmap(file.path);
+    pixmap.setDevicePixelRatio(file.ratio);
+    return pixmap;
+}
+
 }  // namespace
+
+// --- BoardOverlay ---
+
+BoardOverlay::BoardOverlay(QWidget* parent) : QWidget(parent) {
+    setObjectName("boardOverlay");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(QStringLiteral("Board"));
+    // It holds the keyboard, which the main window handles (keyPressEvent); never the pointer.
+    setFocusPolicy(Qt::TabFocus);
+    setGeometry(QRect(kBoardCorner, QSize(kBoardCell.width() * 5, kBoardCell.height() * 5)));
+}
+
+void BoardOverlay::setState(const std::array<CellFit, kBoardCells + 1>& cells, int cursor) {
+    if (cells == cells_ && cursor == cursor_) {
+        return;
+    }
+    cells_ = cells;
+    cursor_ = cursor;
+    QString description;
+    if (cursor != 0) {
+        description = QStringLiteral("Cursor on cell %1").arg(cursor);
+    }
+    setAccessibleDescription(description);
+    update();
+}
+
+void BoardOverlay::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // A band `width` pixels wide inside the rectangle.
+    auto band = [&painter](const QRect& r, int width, const QColor& colour) {
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
+        painter.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), colour);
+        painter.fillRect(QRect(r.left(), r.top() + width, width, r.height() - 2 * width), colour);
+        painter.fillRect(
+            QRect(r.right() - width + 1, r.top() + width, width, r.height() - 2 * width), colour);
+    };
+    for (int n = 1; n <= kBoardCells; ++n) {
+        const CellFit fit = cells_[n];
+        if (fit != CellFit::None) {
+            const int inset = kCursorWidth;
+            band(boardCellRect(n).adjusted(inset, inset, -inset, -inset), kTintWidth,
+                 fit == CellFit::Covers    ? kCoversTint
+                 : fit == CellFit::Clashes ? kClashesTint
+                                           : kRefusedTint);
+        }
+    }
+    if (cursor_ != 0) {
+        band(boardCellRect(cursor_), kCursorWidth, kCursorColour);
+    }
+}
 
 // --- PictureBox ---
 
@@ -129,7 +214,8 @@ PictureBox::PictureBox(QWidget* parent, bool fixedSize) : QLabel(parent), fixedS
 void PictureBox::showPicture(const QPixmap& picture) {
     setPixmap(picture);
     if (!fixedSize_) {
-        resize(picture.size());
+        // A picture drawn for a screen at 200% has twice the pixels in the same place.
+        resize(picture.deviceIndependentSize().toSize());
     }
 }
 
@@ -159,6 +245,7 @@ frmMain::frmMain(QWidget* parent)
     initResources();
     setObjectName("frmMain");
     setWindowTitle(QStringLiteral("Fitzel!"));
+    // Icons find their "@2x" twins themselves.
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
     client_ = new ClientArea(this);
@@ -173,12 +260,16 @@ frmMain::frmMain(QWidget* parent)
     game_ = std::make_unique<modGeneral>(*platform_);
 
     for (int n = 1; n <= 25; ++n) {
-        connect(picGrid_[n], &PictureBox::clicked, this, [this, n] { game_->picGrid_Click(n); });
+        connect(picGrid_[n], &PictureBox::clicked, this,
+                [this, n] { play([this, n] { game_->picGrid_Click(n); }); });
+        picGrid_[n]->installEventFilter(this);
     }
-    connect(btnSkip_, &QPushButton::clicked, this, [this] { game_->btnSkip_Click(); });
+    connect(btnSkip_, &QPushButton::clicked, this,
+            [this] { play([this] { game_->btnSkip_Click(); }); });
     for (int t = 0; t < kTimerCount; ++t) {
         const auto id = static_cast<TimerId>(t);
-        connect(timers_[t], &QTimer::timeout, this, [this, id] { game_->onTimer(id); });
+        connect(timers_[t], &QTimer::timeout, this,
+                [this, id] { play([this, id] { game_->onTimer(id); }); });
     }
 
     Form_Load();
@@ -200,10 +291,11 @@ void frmMain::buildControls() {
         QPalette palette = pic->palette();
         palette.setColor(QPalette::Window, kCellGrey);
         pic->setPalette(palette);
+        pic->setAccessibleName(QStringLiteral("Piece %1").arg(k));
         picPieces_[k] = pic;
     }
 
-    const QPixmap boardCell(QStringLiteral(":/cell_board.png"));
+    const QPixmap boardCell = artwork(QStringLiteral(":/cell_board.png"), devicePixelRatio());
     for (int n = 1; n <= 25; ++n) {
         const int row = (n - 1) / 5;
         const int column = (n - 1) % 5;
@@ -212,10 +304,12 @@ void frmMain::buildControls() {
         pic->move(px(120 + 585 * column), px(3840 + 570 * row));
         pic->resize(px(585), px(570));
         pic->showPicture(boardCell);
+        pic->setAccessibleName(QStringLiteral("Board cell %1").arg(n));
+        pic->setAccessibleDescription(QStringLiteral("no game yet"));
         picGrid_[n] = pic;
     }
 
-    const QPixmap previewCell(QStringLiteral(":/cell_preview.png"));
+    const QPixmap previewCell = artwork(QStringLiteral(":/cell_preview.png"), devicePixelRatio());
     for (int n = 1; n <= 9; ++n) {
         const int row = (n - 1) / 3;
         const int column = (n - 1) % 3;
@@ -237,13 +331,16 @@ void frmMain::buildControls() {
             pic->resize(px(450), px(450));
         }
         pic->showPicture(previewCell);
+        pic->setAccessibleName(QStringLiteral("Preview cell %1").arg(n));
+        pic->setAccessibleDescription(QStringLiteral("no game yet"));
         picEG_[n] = pic;
     }
 
     const QFont font = labelFont();
-    auto makeLabel = [this, &font](const char* name, int top) {
+    auto makeLabel = [this, &font](const char* name, const char* spoken, int top) {
         auto* label = new QLabel(client_);
         label->setObjectName(QString::fromLatin1(name));
+        label->setAccessibleName(QString::fromLatin1(spoken));
         label->setGeometry(px(3240), px(top), px(1620), px(1005));
         label->setFont(font);
         label->setTextFormat(Qt::PlainText);
@@ -251,8 +348,8 @@ void frmMain::buildControls() {
         label->setWordWrap(false);
         return label;
     };
-    lblTimeRemaining_ = makeLabel("lblTimeRemaining", 5520);
-    lblScore_ = makeLabel("lblScore", 6720);
+    lblTimeRemaining_ = makeLabel("lblTimeRemaining", "Time left", 5520);
+    lblScore_ = makeLabel("lblScore", "Score", 6720);
 
     btnSkip_ = new QPushButton(client_);
     btnSkip_->setObjectName("btnSkip");
@@ -260,6 +357,16 @@ void frmMain::buildControls() {
     btnSkip_->setIcon(QIcon(QStringLiteral(":/skip.png")));
     btnSkip_->setIconSize(QSize(78, 38));
     btnSkip_->setToolTip(QString());
+    btnSkip_->setAccessibleName(QStringLiteral("Skip"));
+    btnSkip_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
+    // A click leaves the keyboard with the board, so Space after a click still places a piece.
+    btnSkip_->setFocusPolicy(Qt::TabFocus);
+
+    // Over the board's cells, beneath nothing; the keyboard's first stop.
+    overlay_ = new BoardOverlay(client_);
+    overlay_->raise();
+    setTabOrder(overlay_, btnSkip_);
+    overlay_->setFocus();
 }
 
 void frmMain::buildMenus() {
@@ -267,16 +374,32 @@ void frmMain::buildMenus() {
     mnuFile_->setObjectName("mnuFile");
     QAction* item = mnuFile_->addAction(QStringLiteral("&New"));
     item->setObjectName("mnuFileItem1");
+    item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(1); });
     mnuFile_->addSeparator()->setObjectName("mnuFileItem2");
     item = mnuFile_->addAction(QStringLiteral("E&xit"));
     item->setObjectName("mnuFileItem3");
+    item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(3); });
+
+    mnuOptions_ = menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuOptions_->setObjectName("mnuOptions");
+    previewOption_ = mnuOptions_->addAction(QStringLiteral("Show Placement &Preview"));
+    previewOption_->setObjectName("mnuOptionsItem1");
+    previewOption_->setCheckable(true);
+    previewOption_->setChecked(QSettings(kSettingsOrganisation, kSettingsApplication)
+                                   .value(kPreviewSetting, true)
+                                   .toBool());
+    connect(previewOption_, &QAction::toggled, this, [this](bool on) {
+        QSettings(kSettingsOrganisation, kSettingsApplication).setValue(kPreviewSetting, on);
+        refreshBoardOverlay();
+    });
 
     mnuHelp_ = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp_->setObjectName("mnuHelp");
     item = mnuHelp_->addAction(QStringLiteral("How To &Play"));
     item->setObjectName("mnuHelpItem1");
+    item->setShortcut(QKeySequence(Qt::Key_F1));
     connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(1); });
     item = mnuHelp_->addAction(QStringLiteral("Show High Scores"));
     item->setObjectName("mnuHelpItem2");
@@ -320,7 +443,10 @@ void frmMain::centreOnScreen() {
 void frmMain::mnuFileItem_Click(int index) {
     switch (index) {
         case 1:
-            game_->NewGame();
+            play([this] {
+                cursor_ = kCentreCell;
+                game_->NewGame();
+            });
             break;
         case 3:
             if (game_->blnInGame &&
@@ -336,6 +462,7 @@ void frmMain::mnuFileItem_Click(int index) {
 }
 
 void frmMain::mnuHelpItem_Click(int index) {
+    const BoardBlocked blocked(*this);
     switch (index) {
         case 1:
             showModal(new frmHelp(this));
@@ -356,6 +483,89 @@ void frmMain::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program at once, even during a game.
     event->accept();
     endProgram();
+}
+
+template <typename Handler>
+void frmMain::play(Handler handler) {
+    handler();
+    refreshBoardOverlay();
+}
+
+void frmMain::refreshBoardOverlay() {
+    // The cursor shows during a game; the preview also needs a board at rest and the option on.
+    const bool playing = game_->blnInGame && blocked_ == 0;
+    const int pointed = keysInUse_ ? cursor_ : pointerCell_;
+    PlacementView view;
+    if (playing && !game_->blnClearing && previewOption_->isChecked() && pointed != 0) {
+        view = game_->placementAt(pointed);
+    }
+    overlay_->setState(view.cells, playing ? cursor_ : 0);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int row = (cursor_ - 1) / 5;
+    const int column = (cursor_ - 1) % 5;
+    int target = cursor_;  // the cell the cursor moves to; it stops at the board's edges
+    switch (plain ? event->key() : 0) {
+        case Qt::Key_Left:
+            target -= column > 0 ? 1 : 0;
+            break;
+        case Qt::Key_Right:
+            target += column < 4 ? 1 : 0;
+            break;
+        case Qt::Key_Up:
+            target -= row > 0 ? 5 : 0;
+            break;
+        case Qt::Key_Down:
+            target += row < 4 ? 5 : 0;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            // A held key places one piece, not the next ones, which the player has not seen.
+            if (!event->isAutoRepeat()) {
+                keysInUse_ = true;
+                play([this] { game_->picGrid_Click(cursor_); });
+            }
+            return;
+        default:
+            QMainWindow::keyPressEvent(event);
+            return;
+    }
+    if (game_->blnInGame) {
+        cursor_ = target;
+        keysInUse_ = true;
+        refreshBoardOverlay();
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+        for (int n = 1; n <= kBoardCells; ++n) {
+            if (watched != picGrid_[n]) {
+                continue;
+            }
+            if (event->type() == QEvent::Enter) {
+                pointerCell_ = n;
+                keysInUse_ = false;
+            } else if (pointerCell_ == n) {
+                pointerCell_ = 0;
+            }
+            refreshBoardOverlay();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+frmMain::BoardBlocked::BoardBlocked(frmMain& window) : window_(window) {
+    ++window_.blocked_;
+    window_.refreshBoardOverlay();
+}
+
+frmMain::BoardBlocked::~BoardBlocked() {
+    --window_.blocked_;
+    window_.refreshBoardOverlay();
 }
 
 void frmMain::endProgram() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "game/modGeneral.h"
 #include "platform/Platform.h"
 
 class QAction;
@@ -15,7 +16,6 @@ class QTimer;
 
 namespace fitzel {
 
-class modGeneral;
 class QtPlatform;
 
 // A picture box: shows its picture at its top-left corner and reports a click (a press and a
@@ -37,6 +37,24 @@ class PictureBox : public QLabel {
   private:
     bool fixedSize_;
     bool pressed_ = false;
+};
+
+// Drawn over the board's cells and letting every click through to them: the tint of the cells the
+// current piece would take at the cell pointed at, and the keyboard's cursor.
+class BoardOverlay : public QWidget {
+  public:
+    explicit BoardOverlay(QWidget* parent);
+    // Each cell's part in the placement shown (all None for none) and the cursor's cell (0: none).
+    void setState(const std::array<CellFit, kBoardCells + 1>& cells, int cursor);
+    const std::array<CellFit, kBoardCells + 1>& cells() const { return cells_; }
+    int cursor() const { return cursor_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::array<CellFit, kBoardCells + 1> cells_{};
+    int cursor_ = 0;
 };
 
 class frmMain : public QMainWindow {
@@ -63,6 +81,22 @@ class frmMain : public QMainWindow {
     QTimer* timer(TimerId id) const { return timers_.at(static_cast<std::size_t>(id)); }
     // The area below the menu bar that holds every control.
     QWidget* clientArea() const { return client_; }
+    BoardOverlay* boardOverlay() const { return overlay_; }
+    // Options > Show Placement Preview.
+    QAction* previewOption() const { return previewOption_; }
+
+    // While one lives, a box or a window of the game stands over the main window, which takes no
+    // input then: the board shows neither its preview nor its cursor.
+    class BoardBlocked {
+      public:
+        explicit BoardBlocked(frmMain& window);
+        ~BoardBlocked();
+        BoardBlocked(const BoardBlocked&) = delete;
+        BoardBlocked& operator=(const BoardBlocked&) = delete;
+
+      private:
+        frmMain& window_;
+    };
 
     void Form_Load();
     // File: 1 New, 2 (separator), 3 Exit.
@@ -76,6 +110,10 @@ class frmMain : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The arrow keys move the cursor over the board; Return or Space places the piece there.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Follows the pointer over the board's cells.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildControls();
@@ -83,6 +121,10 @@ class frmMain : public QMainWindow {
     void buildTimers();
     void centreOnScreen();
     void endProgram();
+    // Runs a handler of the game, then shows the board's preview and cursor as they now are.
+    template <typename Handler>
+    void play(Handler handler);
+    void refreshBoardOverlay();
 
     QWidget* client_ = nullptr;
     std::array<PictureBox*, 36> picPieces_{};
@@ -91,10 +133,18 @@ class frmMain : public QMainWindow {
     QLabel* lblTimeRemaining_ = nullptr;
     QLabel* lblScore_ = nullptr;
     QPushButton* btnSkip_ = nullptr;
+    BoardOverlay* overlay_ = nullptr;
     QMenu* mnuFile_ = nullptr;
+    QMenu* mnuOptions_ = nullptr;
     QMenu* mnuHelp_ = nullptr;
+    QAction* previewOption_ = nullptr;
     std::array<QTimer*, kTimerCount> timers_{};
     bool ending_ = false;
+
+    int cursor_ = 13;         // the keyboard's cell on the board
+    int pointerCell_ = 0;     // the board cell under the pointer, or 0
+    bool keysInUse_ = false;  // the keys, not the pointer, were used last on the board
+    int blocked_ = 0;         // boxes and windows open over the main window
 
     // The game is destroyed before the platform it calls through.
     std::unique_ptr<QtPlatform> platform_;

@@ -34,8 +34,22 @@ constexpr char kErrorTitle[] = "Fitzel! - Error";
 
 // --- Pictures ---
 
-LoadedPicture PictureCache::picture(const QString& path) {
-    const auto found = pictures_.constFind(path);
+PictureFile pictureFileFor(const QString& path, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1.0) {
+        const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+        const QString twin = dot > path.lastIndexOf(QLatin1Char('/'))
+                                 ? path.left(dot) + QStringLiteral("@2x") + path.mid(dot)
+                                 : path + QStringLiteral("@2x");
+        if (QFileInfo::exists(twin)) {
+            return {twin, 2.0};
+        }
+    }
+    return {path, 1.0};
+}
+
+LoadedPicture PictureCache::picture(const QString& path, qreal devicePixelRatio) {
+    const PictureFile file = pictureFileFor(path, devicePixelRatio);
+    const auto found = pictures_.constFind(file.path);
     if (found != pictures_.constEnd()) {
         return *found;
     }
@@ -46,7 +60,7 @@ LoadedPicture PictureCache::picture(const QString& path) {
         loaded.fault = QStringLiteral("File not found");
         return loaded;
     }
-    QImageReader reader(path);
+    QImageReader reader(file.path);
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull()) {
@@ -55,17 +69,20 @@ LoadedPicture PictureCache::picture(const QString& path) {
         return loaded;
     }
     loaded.pixmap = QPixmap::fromImage(image);
-    pictures_.insert(path, loaded);
+    loaded.pixmap.setDevicePixelRatio(file.ratio);
+    pictures_.insert(file.path, loaded);
     return loaded;
 }
 
-std::array<QPixmap, 3> PictureCache::pieceCells(const QString& path, QString& fault) {
-    const auto found = cells_.constFind(path);
+std::array<QPixmap, 3> PictureCache::pieceCells(const QString& path, QString& fault,
+                                                qreal devicePixelRatio) {
+    const QString key = pictureFileFor(path, devicePixelRatio).path;
+    const auto found = cells_.constFind(key);
     if (found != cells_.constEnd()) {
         fault.clear();
         return *found;
     }
-    const LoadedPicture loaded = picture(path);
+    const LoadedPicture loaded = picture(path, devicePixelRatio);
     fault = loaded.fault;
     if (!fault.isEmpty()) {
         return {};
@@ -77,8 +94,9 @@ std::array<QPixmap, 3> PictureCache::pieceCells(const QString& path, QString& fa
     // gives empty cells.)
     for (int c = 0; width > 0 && c < 3; ++c) {
         cells[c] = loaded.pixmap.copy(c * width, 0, width, height);
+        cells[c].setDevicePixelRatio(loaded.pixmap.devicePixelRatio());
     }
-    cells_.insert(path, cells);
+    cells_.insert(key, cells);
     return cells;
 }
 
@@ -101,36 +119,45 @@ QWidget* QtPlatform::dialogOwner() const {
     return &window_;
 }
 
-std::string QtPlatform::showCell(PictureBox* box, const std::string& picturePath) {
-    const LoadedPicture loaded = pictures_.picture(qs(picturePath));
+std::string QtPlatform::showCell(PictureBox* box, CellLook look, const std::string& picturePath) {
+    const LoadedPicture loaded = pictures_.picture(qs(picturePath), window_.devicePixelRatio());
     if (!loaded.fault.isEmpty()) {
         return loaded.fault.toStdString();
     }
     box->showPicture(loaded.pixmap);
+    box->setAccessibleDescription(look == CellLook::Filled ? QStringLiteral("filled")
+                                                           : QStringLiteral("empty"));
     return {};
 }
 
 std::string QtPlatform::showPieceCell(int k, const std::string& picturePath, int cell) {
     QString fault;
-    const std::array<QPixmap, 3> cells = pictures_.pieceCells(qs(picturePath), fault);
+    const std::array<QPixmap, 3> cells =
+        pictures_.pieceCells(qs(picturePath), fault, window_.devicePixelRatio());
     if (!fault.isEmpty()) {
         return fault.toStdString();
     }
-    window_.picPieces(k)->showPicture(cells.at(static_cast<std::size_t>(cell)));
+    PictureBox* box = window_.picPieces(k);
+    box->showPicture(cells.at(static_cast<std::size_t>(cell)));
+    static const std::array<QString, 3> kLooks = {
+        QStringLiteral("waiting"), QStringLiteral("dealt"), QStringLiteral("current")};
+    box->setAccessibleDescription(kLooks.at(static_cast<std::size_t>(cell)));
     return {};
 }
 
-std::string QtPlatform::showBoardCell(int n, CellLook, const std::string& picturePath) {
-    return showCell(window_.picGrid(n), picturePath);
+std::string QtPlatform::showBoardCell(int n, CellLook look, const std::string& picturePath) {
+    return showCell(window_.picGrid(n), look, picturePath);
 }
 
-std::string QtPlatform::showPreviewCell(int n, CellLook, const std::string& picturePath) {
-    return showCell(window_.picEG(n), picturePath);
+std::string QtPlatform::showPreviewCell(int n, CellLook look, const std::string& picturePath) {
+    return showCell(window_.picEG(n), look, picturePath);
 }
 
 void QtPlatform::setLabel(Label label, const std::string& text) {
     QLabel* target = label == Label::Score ? window_.lblScore() : window_.lblTimeRemaining();
     target->setText(qs(text));
+    // The heading is the label's name; what a screen reader tells besides is the number.
+    target->setAccessibleDescription(target->text().section(QLatin1Char('\n'), -1));
 }
 
 void QtPlatform::setTimerInterval(TimerId timer, int milliseconds) {
@@ -149,6 +176,7 @@ BoxAnswer QtPlatform::messageBox(const std::string& text, const std::string& tit
                                                                    : QMessageBox::NoIcon;
     const QMessageBox::StandardButtons boxButtons =
         buttons == BoxButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    const frmMain::BoardBlocked blocked(window_);
     QMessageBox box(boxIcon, qs(title), qs(text), boxButtons, dialogOwner());
     box.setTextFormat(Qt::PlainText);
     if (buttons == BoxButtons::YesNo) {
@@ -164,6 +192,7 @@ BoxAnswer QtPlatform::messageBox(const std::string& text, const std::string& tit
 
 std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& proposed) {
+    const frmMain::BoardBlocked blocked(window_);
     QInputDialog dialog(dialogOwner());
     dialog.setWindowTitle(qs(title));
     dialog.setLabelText(qs(prompt));
@@ -182,6 +211,7 @@ void QtPlatform::showScoresWindow() {
         scores_->refresh();
         return;
     }
+    const frmMain::BoardBlocked blocked(window_);
     QPointer<frmScores> window = new frmScores(window_.game(), &window_);
     scores_ = window;
     window->exec();

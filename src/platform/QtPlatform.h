@@ -29,14 +29,25 @@ struct LoadedPicture {
     QString fault;  // empty when the picture was read
 };
 
+// The file a picture is drawn from on a screen of the given device pixel ratio: above 1, its
+// twin "name@2x.ext" beside it when that exists, drawn at twice the size; else the file itself.
+struct PictureFile {
+    QString path;
+    qreal ratio = 1.0;  // the device pixel ratio the file is drawn for
+};
+PictureFile pictureFileFor(const QString& path, qreal devicePixelRatio);
+
 // Reads picture files. Pictures are read once per run and kept by path: the data files do
 // not change while the game runs.
 class PictureCache {
   public:
-    LoadedPicture picture(const QString& path);
+    // The picture at `path`, drawn for the screen's device pixel ratio (see pictureFileFor). The
+    // file at `path` itself must exist, whatever the ratio.
+    LoadedPicture picture(const QString& path, qreal devicePixelRatio = 1.0);
     // The picture cut into one row of three equal cells: each a third of the width (the
     // remainder dropped) by the full height. Empty pixmaps when the picture cannot be read.
-    std::array<QPixmap, 3> pieceCells(const QString& path, QString& fault);
+    std::array<QPixmap, 3> pieceCells(const QString& path, QString& fault,
+                                      qreal devicePixelRatio = 1.0);
     // How many files have been read so far.
     int filesRead() const { return filesRead_; }
 
@@ -82,7 +93,7 @@ class QtPlatform final : public Platform {
     [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override;
 
   private:
-    std::string showCell(PictureBox* box, const std::string& picturePath);
+    std::string showCell(PictureBox* box, CellLook look, const std::string& picturePath);
 
     frmMain& window_;
     PictureCache pictures_;

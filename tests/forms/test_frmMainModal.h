@@ -5,14 +5,12 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 
 namespace fitzel::test {
 
 // Looks on every pass of the event loop (a modal window runs one) for a visible modal window
-// other than those that were open when it was made; the first one found is handed to `act`,
-// once. What a message box showed is noted.
+// other than those open when it was made; the first one found is noted and handed to `act`.
 class NextModal {
   public:
     explicit NextModal(std::function<void(QWidget*)> act) : act_(std::move(act)) {
@@ -21,17 +19,14 @@ class NextModal {
                 before_.append(w);
             }
         }
-        timer_.setInterval(0);
         QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
-        timer_.start();
+        timer_.start(0);
     }
 
     bool seen = false;
-    QString title;
-    QString text;
+    QString title, text, className;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
-    QString className;
 
   private:
     void look() {
