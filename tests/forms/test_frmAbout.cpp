@@ -1,418 +1,434 @@
-// Tests of the About window: layout, texts, icon, separator, web link, System Info and closing.
-#include <QApplication>
+// Tests of the About window: frame, layout, texts, icon, separator, web link, and finding and
+// starting System Info against a fake registry.
 #include <QFont>
-#include <QImage>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QScreen>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
+#include <map>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <tuple>
 
 #include "DialogTestKit.h"
-#include "MiniPlatform.h"
 #include "forms/frmAbout.h"
 #include "game/modGeneral.h"
+#include "platform/NullPlatform.h"
 
 namespace fitzel {
-
 namespace {
 
-// Control name, then its place and size in pixels.
-struct Place {
-    const char* name;
-    QRect geometry;
+// Keeps the addresses the game hands to the desktop.
+struct LinkPlatform : NullPlatform {
+    using NullPlatform::NullPlatform;
+    void openDocument(const std::string& address) override { opened.push_back(address); }
+    std::vector<std::string> opened;
 };
+
+// A registry of a few keys whose values are raw bytes. Records each call as text: "open <root>
+// <key> <options> <access>", "query <buffer size> zeroed|dirty" and "close".
+struct FakeRegistry : Registry {
+    struct Value {
+        std::uint32_t type = kRegSz;
+        std::string bytes;                  // written into the caller's buffer
+        std::optional<std::uint32_t> size;  // the size reported; the number written if unset
+    };
+    std::map<std::string, std::map<std::string, Value>> keys;
+    std::vector<std::string> calls;
+    std::map<RegistryKey, std::string> openNow;
+
+    RegistryStatus openKey(RegistryRoot root, const std::string& subKey, std::uint32_t options,
+                           std::uint32_t access, RegistryKey& key) override {
+        calls.push_back(QString("open %1 %2 %3 %4")
+                            .arg(std::uint32_t(root), 0, 16)
+                            .arg(QString::fromStdString(subKey))
+                            .arg(options)
+                            .arg(access, 0, 16)
+                            .toStdString());
+        if (root != kHKeyLocalMachine || keys.count(subKey) == 0) {
+            return kRegistryFileNotFound;
+        }
+        key = 100 + calls.size();
+        openNow[key] = subKey;
+        return kRegistrySuccess;
+    }
+    RegistryStatus queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type,
+                              std::uint8_t* data, std::uint32_t& size) override {
+        const bool zeroed = std::all_of(data, data + size, [](std::uint8_t b) { return b == 0; });
+        calls.push_back("query " + std::to_string(size) + (zeroed ? " zeroed" : " dirty"));
+        if (openNow.count(key) == 0) {
+            return kRegistryInvalidHandle;
+        }
+        const auto found = keys[openNow[key]].find(valueName);
+        if (found == keys[openNow[key]].end()) {
+            return kRegistryFileNotFound;
+        }
+        const Value& value = found->second;
+        if (value.bytes.size() > size) {
+            return kRegistryMoreData;
+        }
+        std::copy(value.bytes.begin(), value.bytes.end(), data);
+        type = value.type;
+        size = value.size.value_or(static_cast<std::uint32_t>(value.bytes.size()));
+        return kRegistrySuccess;
+    }
+    RegistryStatus closeKey(RegistryKey key) override {
+        calls.push_back("close");
+        return openNow.erase(key) == 1 ? kRegistrySuccess : kRegistryInvalidHandle;
+    }
+};
+
+struct FakeServices : SystemServices {
+    std::set<std::string> files;
+    bool startsWork = true;
+    std::vector<std::string> started;
+    bool fileExists(const std::string& path) override { return files.count(path) == 1; }
+    bool startProgram(const std::string& path) override {
+        started.insert(started.end(), startsWork, path);
+        return startsWork;
+    }
+};
+
+const QString kUnavailable =
+    "Fitzel! - About.|System Information is unavailable at this time.     "
+    "|0|" +
+    QString::number(QMessageBox::Ok);
 
 }  // namespace
 
 class TestFrmAbout : public QObject {
     Q_OBJECT
 
+    QTemporaryDir folder;
+    LinkPlatform platform{folder.path().toStdString()};
+    modGeneral game{platform};
+    FakeRegistry registry;
+    FakeServices services;
+
   private slots:
-    void init();
-    void cleanup();
+    void initTestCase() { QVERIFY(test::writePiecePicture(folder.filePath("10.bmp"))); }
+    void init() {
+        registry = FakeRegistry();
+        services = FakeServices();
+        platform.opened.clear();
+    }
 
-    void windowIsAFixedDialogWithItsCaption();
-    void controlGeometry_data();
-    void controlGeometry();
-    void texts_data();
-    void texts();
-    void iconIsTheFirstCellOfPiece10();
-    void iconCellRules_data();
-    void iconCellRules();
-    void missingPictureEndsTheProgram();
-    void separatorIsEtched_data();
-    void separatorIsEtched();
-    void buttons();
-    void tabOrder();
-    void webLinkLooksLikeALink();
-    void webLinkPressAndRelease_data();
-    void webLinkPressAndRelease();
-    void systemInfoIsUnavailableHere();
-    void closesWith_data();
-    void closesWith();
-    void centresOnTheScreen();
+    void frame() {
+        // A fixed dialog; OK is the cancel button too, so Escape closes it.
+        test::checkFrame(
+            [this](QWidget* owner) { return new frmAbout(game, folder.path(), owner); },
+            "Fitzel! - About.", QSize(382, 237), true, true);
+    }
 
-  private:
-    frmAbout& window();
-    void showWindow();
+    void layoutTextsAndKeys() {
+        // Each control at its place with its text; labels of plain, wrapped text in the dialog
+        // font but the link. OK is the default button, so Enter closes; tab order as designed.
+        frmAbout about(game, folder.path(), nullptr);
+        QVERIFY(about.cmdOK->isDefault() && !about.cmdSysInfo->isDefault());
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        const std::vector<std::tuple<QString, QRect, QString>> controls = {
+            {"lblTitle", {70, 16, 259, 32}, "Fitzel!"},
+            {"lblVersion", {70, 52, 259, 15}, "Version 1.0.0"},
+            {"lblDescription",
+             {70, 75, 259, 78},
+             "Fitzel!  A game with 'Quadrel' style pieces that you must fit into a grid to create "
+             "blocks!"},
+            {"lblDisclaimer", {17, 175, 258, 23}, "Copyright \u00A9 2026 The Fitzel developers"},
+            {"cmdOK", {283, 175, 84, 23}, "OK"},
+            {"lblWeb", {16, 200, 258, 23}, "https://www.example.com/Fitzel"},
+            {"cmdSysInfo", {284, 205, 83, 23}, "&System Info..."},
+            {"picIcon", {16, 16, 32, 30}, ""},
+        };
+        for (const auto& [name, geometry, text] : controls) {
+            auto* control = about.findChild<QWidget*>(name);
+            QVERIFY2(control != nullptr, qPrintable(name));
+            QCOMPARE(control->geometry(), geometry);
+            QCOMPARE(control->property("text").toString(), text);
+            if (auto* label = qobject_cast<QLabel*>(control); label && name != "picIcon") {
+                QVERIFY(label->textFormat() == Qt::PlainText && label->wordWrap());
+                QCOMPARE(label->testAttribute(Qt::WA_SetFont), name == "lblWeb");
+            }
+        }
+        const QList<QWidget*> order = {about.cmdOK,          about.picIcon,       about.cmdSysInfo,
+                                       about.lblDescription, about.lblDisclaimer, about.lblTitle,
+                                       about.lblVersion,     about.lblWeb};
+        QList<QWidget*> chain;
+        for (QWidget* w = about.nextInFocusChain(); w != &about; w = w->nextInFocusChain()) {
+            if (order.contains(w)) {
+                chain.append(w);
+            }
+        }
+        QCOMPARE(chain, order);
+        about.activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), about.cmdOK);
+        QTest::keyClick(about.cmdOK, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), about.cmdSysInfo);
+        about.cmdOK->setFocus();
+        QTest::keyClick(&about, Qt::Key_Return);
+        QTRY_VERIFY(!about.isVisible());
+    }
 
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<test::MiniPlatform> platform_;
-    std::unique_ptr<modGeneral> game_;
-    std::unique_ptr<frmAbout> window_;
+    void iconIsTheFirstCellOfPiece10() {
+        // A third of the picture's width, remainder dropped, by its full height; no frame.
+        frmAbout about(game, folder.path(), nullptr);
+        QCOMPARE(about.picIcon->frameShape(), QFrame::NoFrame);
+        const QImage shown = about.picIcon->pixmap().toImage();
+        QCOMPARE(shown.size(), QSize(32, 30));
+        QCOMPARE(shown.pixelColor(0, 0), test::kIconCellColour);
+        QCOMPARE(shown.pixelColor(31, 29), test::kIconCellColour);
+        for (auto [width, height, cell] :
+             {std::tuple{96, 32, QSize(32, 32)}, {3, 5, QSize(1, 5)}}) {
+            QImage picture(width, height, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            QVERIFY(picture.save(folder.filePath("cells.bmp"), "BMP"));
+            QPixmap cut;
+            QCOMPARE(frmAbout::loadIconCell(folder.filePath("cells.bmp"), cut), QString());
+            QCOMPARE(cut.size(), cell);
+        }
+        QPixmap untouched;
+        QVERIFY(!frmAbout::loadIconCell(folder.filePath("none.bmp"), untouched).isEmpty());
+        QVERIFY(untouched.isNull());
+    }
+
+    void missingPictureEndsTheProgram() {
+        // The run ends with status 1 after an error box that names the file, with the owner's
+        // timers stopped, and standard error names it too (see missingPictureChild).
+        QTemporaryDir empty;
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--missing-picture", empty.path()});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 1);
+        const QString out = QString::fromUtf8(child.readAllStandardOutput());
+        const QString file = empty.path() + "/10.bmp";
+        for (const QString& line :
+             {"Fitzel! - Error|" + QString::number(QMessageBox::Critical) + "|timer stopped",
+              "File: " + file + "\n", QString("Fault: ")}) {
+            QVERIFY2(out.contains(line) && !out.contains("built"), qPrintable(out));
+        }
+        QVERIFY(QString::fromLocal8Bit(child.readAllStandardError()).contains(file));
+    }
+
+    void separatorIsEtched() {
+        // A grey line one pixel high over a white one two pixels high, across the window.
+        frmAbout about(game, folder.path(), nullptr);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        const QImage shot = about.grab().toImage();
+        const QColor bg = shot.pixelColor(190, 140), grey(128, 128, 128), white(Qt::white);
+        QVERIFY(bg != grey && bg != white);
+        const std::vector<std::pair<QPoint, QColor>> pixels = {
+            {{6, 163}, grey},  {{190, 163}, grey},  {{376, 163}, grey}, {{7, 164}, white},
+            {{7, 165}, white}, {{376, 165}, white}, {{5, 163}, bg},     {{6, 164}, bg},
+            {{377, 163}, bg},  {{377, 164}, bg},    {{6, 162}, bg},     {{190, 162}, bg},
+            {{376, 162}, bg},  {{7, 166}, bg},      {{190, 166}, bg},   {{376, 166}, bg},
+        };
+        for (const auto& [at, colour] : pixels) {
+            QCOMPARE(shot.pixelColor(at), colour);
+        }
+    }
+
+    void webLinkLooksAndOpensLikeALink() {
+        // Blue, underlined, navy while pressed; only a left click released over it opens the
+        // game's page, and the window stays open.
+        frmAbout about(game, folder.path(), nullptr);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QLabel* web = about.lblWeb;
+        const QFont font = web->font();
+        QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(font.styleHint(), QFont::SansSerif);
+        QCOMPARE(font.pointSizeF(), 8.25);
+        QVERIFY(font.underline());
+        for (auto [button, releaseAt, opens] : {std::tuple{Qt::LeftButton, QPoint(5, 5), true},
+                                                {Qt::LeftButton, QPoint(-30, 5), false},
+                                                {Qt::RightButton, QPoint(5, 5), false}}) {
+            platform.opened.clear();
+            QCOMPARE(web->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+            QTest::mousePress(web, button, {}, QPoint(5, 5));
+            QCOMPARE(web->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+            QVERIFY(platform.opened.empty());
+            QTest::mouseRelease(web, button, {}, releaseAt);
+            QCOMPARE(web->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+            QCOMPARE(platform.opened,
+                     std::vector<std::string>(opens, "https://www.example.com/Fitzel"));
+        }
+        QVERIFY(about.isVisible());
+    }
+
+    void systemInfoButtonTellsWhenThereIsNone() {
+        // Without a registry on this platform the button shows a plain message with only OK,
+        // and the About window stays open.
+        frmAbout about(game, folder.path(), nullptr);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        test::BoxWatcher watcher;
+        QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
+        QTRY_COMPARE(watcher.seen, std::vector<QString>{kUnavailable});
+        QVERIFY(about.isVisible());
+    }
+
+    void getKeyValue_data() {
+        QTest::addColumn<QString>("valueName");  // "V" is asked for; "" leaves the key out
+        QTest::addColumn<quint32>("type");
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<int>("reportedSize");  // -1: the number of bytes written
+        QTest::addColumn<QByteArray>("held");
+        QTest::addColumn<QString>("outcome");  // "read", "failed" (text emptied) or "throws"
+        QTest::addColumn<QByteArray>("expected");
+        const auto row = [](const char* name, QString value, quint32 type, QByteArray written,
+                            int size, QByteArray held, QString outcome, QByteArray expected) {
+            QTest::newRow(name) << value << type << written << size << held << outcome << expected;
+        };
+        row("a closing zero is cut", "V", kRegSz, {"C:\\x\0", 5}, -1, "old", "read", "C:\\x");
+        row("text without a zero is whole", "V", kRegSz, "abc", -1, "", "read", "abc");
+        row("only the last zero goes", "V", kRegSz, {"ab\0\0", 4}, -1, "", "read", {"ab\0", 3});
+        row("a zero inside stays", "V", kRegSz, {"a\0b", 3}, -1, "", "read", {"a\0b", 3});
+        row("a lone zero: empty text", "V", kRegSz, {"\0", 1}, -1, "old", "read", "");
+        row("a size past the bytes", "V", kRegSz, "abc", 5, "", "read", {"abc\0", 4});
+        row("a full buffer", "V", kRegSz, QByteArray(1024, 'x'), -1, "", "read",
+            QByteArray(1024, 'x'));
+        row("a number, last byte first", "V", kRegDword, "\x78\x56\x34\x12", -1, "", "read",
+            "&h12345678");
+        row("a number's top zero is cut", "V", kRegDword, {"\x01\x04\0\0", 4}, -1, "", "read",
+            "&h000401");
+        row("a number after the text", "V", kRegDword, {"\xAB\x0C\0\x80", 4}, -1, "7", "read",
+            "&h780000CAB");
+        row("other types leave the text", "V", 3, "\x01\x02", -1, "held", "read", "held");
+        row("no key", "", kRegSz, "", -1, "held", "failed", "");
+        row("no value", "Other", kRegSz, "abc", -1, "held", "failed", "");
+        row("too long for the buffer", "V", kRegSz, QByteArray(1025, 'x'), -1, "held", "failed",
+            "");
+        row("size 0", "V", kRegSz, "abc", 0, "held", "throws", "held");
+        row("size past the buffer", "V", kRegSz, "abc", 1025, "held", "throws", "held");
+    }
+
+    void getKeyValue() {
+        // The value in a zeroed buffer of 1024 bytes, cut by the size reported; the key opened
+        // below the machine's root with options 0 and access 0x2003F, and closed in any case.
+        QFETCH(QString, valueName);
+        QFETCH(quint32, type);
+        QFETCH(QByteArray, written);
+        QFETCH(int, reportedSize);
+        QFETCH(QByteArray, held);
+        QFETCH(QString, outcome);
+        QFETCH(QByteArray, expected);
+        if (!valueName.isEmpty()) {
+            registry.keys["K"][valueName.toStdString()] = {
+                type, written.toStdString(),
+                reportedSize < 0 ? std::nullopt : std::optional<std::uint32_t>(reportedSize)};
+        }
+        frmAbout about(game, folder.path(), nullptr, registry, services);
+        std::vector<std::string> calls;
+        for (int round = 0; round < 2; ++round) {  // a fresh buffer every time
+            std::string text = held.toStdString();
+            if (outcome == "throws") {
+                QVERIFY_THROWS_EXCEPTION(std::out_of_range,
+                                         about.GetKeyValue(kHKeyLocalMachine, "K", "V", text));
+            } else {
+                QCOMPARE(about.GetKeyValue(kHKeyLocalMachine, "K", "V", text), outcome == "read");
+            }
+            QCOMPARE(QByteArray::fromStdString(text), expected);
+            calls.push_back("open 80000002 K 0 2003f");
+            if (!valueName.isEmpty()) {
+                calls.push_back("query 1024 zeroed");
+            }
+            calls.push_back("close");
+        }
+        QCOMPARE(registry.calls, calls);
+        QVERIFY(registry.openNow.empty());
+    }
+
+    void startSysInfo_data() {
+        QTest::addColumn<QString>("pathValue");    // empty: no first key
+        QTest::addColumn<int>("pathSize");         // -1: as written
+        QTest::addColumn<QString>("folderValue");  // empty: no second key
+        QTest::addColumn<bool>("fileThere");
+        QTest::addColumn<bool>("startsWork");
+        QTest::addColumn<QString>("started");  // empty: nothing started, the message shown
+        QTest::newRow("first key: its path")
+            << "C:\\Tools\\msinfo32.exe" << -1 << "" << false << true << "C:\\Tools\\msinfo32.exe";
+        QTest::newRow("first key wins over the second")
+            << "/usr/bin/sysinfo" << -1 << "/opt/sys" << true << true << "/usr/bin/sysinfo";
+        QTest::newRow("second key and the file")
+            << "" << -1 << "/opt/sys" << true << true << "/opt/sys/MSINFO32.EXE";
+        QTest::newRow("second key without the file")
+            << "" << -1 << "/opt/sys" << false << true << "";
+        QTest::newRow("neither key") << "" << -1 << "" << false << true << "";
+        QTest::newRow("start fails") << "/usr/bin/sysinfo" << -1 << "" << false << false << "";
+        QTest::newRow("second key's file does not start")
+            << "" << -1 << "/opt/sys" << true << false << "";
+        QTest::newRow("size 0 stops at once, second key untried")
+            << "/usr/bin/sysinfo" << 0 << "/opt/sys" << true << true << "";
+    }
+
+    void startSysInfo() {
+        // The first key's path, else the second key's folder with MSINFO32.EXE in it; any
+        // failure on the way shows the message instead.
+        QFETCH(QString, pathValue);
+        QFETCH(int, pathSize);
+        QFETCH(QString, folderValue);
+        QFETCH(bool, fileThere);
+        QFETCH(bool, startsWork);
+        QFETCH(QString, started);
+        if (!pathValue.isEmpty()) {
+            registry.keys["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"]["PATH"] = {
+                kRegSz, pathValue.toStdString() + '\0',
+                pathSize < 0 ? std::nullopt : std::optional<std::uint32_t>(pathSize)};
+        }
+        if (!folderValue.isEmpty()) {
+            registry.keys["SOFTWARE\\Microsoft\\Shared Tools Location"]["MSINFO"] = {
+                kRegSz, folderValue.toStdString() + '\0', std::nullopt};
+        }
+        if (fileThere) {
+            services.files.insert(folderValue.toStdString() + "/MSINFO32.EXE");
+        }
+        services.startsWork = startsWork;
+        frmAbout about(game, folder.path(), nullptr, registry, services);
+        test::BoxWatcher watcher;
+        about.StartSysInfo();
+        QCOMPARE(watcher.seen,
+                 started.isEmpty() ? std::vector<QString>{kUnavailable} : std::vector<QString>{});
+        QCOMPARE(services.started,
+                 std::vector<std::string>(!started.isEmpty(), started.toStdString()));
+        const auto opens =
+            std::count_if(registry.calls.begin(), registry.calls.end(),
+                          [](const std::string& c) { return c.rfind("open", 0) == 0; });
+        QVERIFY(pathSize != 0 || opens == 1);  // the run-time error ends the search
+    }
 };
 
-void TestFrmAbout::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder_->isValid());
-    QVERIFY(test::writePiecePicture(folder_->filePath(QStringLiteral("10.bmp"))));
-    platform_ = std::make_unique<test::MiniPlatform>(folder_->path().toStdString());
-    game_ = std::make_unique<modGeneral>(*platform_);
-}
-
-void TestFrmAbout::cleanup() {
-    window_.reset();
-    game_.reset();
-    platform_.reset();
-    folder_.reset();
-}
-
-frmAbout& TestFrmAbout::window() {
-    if (!window_) {
-        window_ = std::make_unique<frmAbout>(*game_, folder_->path(), nullptr);
-    }
-    return *window_;
-}
-
-void TestFrmAbout::showWindow() {
-    window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window()));
-}
-
-void TestFrmAbout::windowIsAFixedDialogWithItsCaption() {
-    frmAbout& about = window();
-    QCOMPARE(about.windowTitle(), QStringLiteral("Fitzel! - About."));
-    QCOMPARE(about.size(), QSize(382, 237));
-    QCOMPARE(about.minimumSize(), QSize(382, 237));
-    QCOMPARE(about.maximumSize(), QSize(382, 237));
-    const Qt::WindowFlags flags = about.windowFlags();
-    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
-    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
-}
-
-void TestFrmAbout::controlGeometry_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-    const Place places[] = {
-        {"lblTitle", QRect(70, 16, 259, 32)},       {"lblVersion", QRect(70, 52, 259, 15)},
-        {"lblDescription", QRect(70, 75, 259, 78)}, {"lblDisclaimer", QRect(17, 175, 258, 23)},
-        {"cmdOK", QRect(283, 175, 84, 23)},         {"lblWeb", QRect(16, 200, 258, 23)},
-        {"cmdSysInfo", QRect(284, 205, 83, 23)},
-    };
-    for (const Place& place : places) {
-        QTest::newRow(place.name) << QString::fromLatin1(place.name) << place.geometry;
-    }
-}
-
-void TestFrmAbout::controlGeometry() {
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
-    showWindow();
-    auto* control = window().findChild<QWidget*>(name);
-    QVERIFY(control != nullptr);
-    QCOMPARE(control->geometry(), geometry);
-}
-
-void TestFrmAbout::texts_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("lblTitle") << "lblTitle"
-                              << "Fitzel!";
-    QTest::newRow("lblVersion") << "lblVersion"
-                                << "Version 1.0.0";
-    QTest::newRow("lblDescription") << "lblDescription"
-                                    << "Fitzel!  A game with 'Quadrel' style pieces that you must "
-                                       "fit into a grid to create blocks!";
-    QTest::newRow("lblDisclaimer")
-        << "lblDisclaimer" << QString::fromUtf8("Copyright \xC2\xA9 2026 The Fitzel developers");
-    QTest::newRow("lblWeb") << "lblWeb"
-                            << "https://www.example.com/Fitzel";
-}
-
-void TestFrmAbout::texts() {
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    auto* label = window().findChild<QLabel*>(name);
-    QVERIFY(label != nullptr);
-    QCOMPARE(label->text(), text);
-    QCOMPARE(label->textFormat(), Qt::PlainText);
-    QVERIFY(label->wordWrap());
-    if (name != QStringLiteral("lblWeb")) {
-        QVERIFY(!label->testAttribute(Qt::WA_SetFont));
-    }
-}
-
-void TestFrmAbout::iconIsTheFirstCellOfPiece10() {
-    showWindow();
-    const QLabel* icon = window().picIcon;
-    QCOMPARE(icon->pos(), QPoint(16, 16));
-    QCOMPARE(icon->frameShape(), QFrame::NoFrame);
-    // 98 pixels wide: three cells of 32, two pixels dropped; the label takes the cell's size.
-    const QPixmap shown = icon->pixmap();
-    QCOMPARE(shown.size(), QSize(32, 30));
-    QCOMPARE(icon->size(), QSize(32, 30));
-    const QImage image = shown.toImage();
-    QCOMPARE(image.pixelColor(0, 0), test::kIconCellColour);
-    QCOMPARE(image.pixelColor(31, 29), test::kIconCellColour);
-}
-
-void TestFrmAbout::iconCellRules_data() {
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<QSize>("cell");
-    QTest::newRow("exact thirds") << 96 << 32 << QSize(32, 32);
-    QTest::newRow("remainder dropped") << 98 << 30 << QSize(32, 30);
-    QTest::newRow("narrowest") << 3 << 5 << QSize(1, 5);
-}
-
-void TestFrmAbout::iconCellRules() {
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(QSize, cell);
-    const QString path = folder_->filePath(QStringLiteral("cells.bmp"));
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QVERIFY(picture.save(path, "BMP"));
-    QPixmap cut;
-    QCOMPARE(frmAbout::loadIconCell(path, cut), QString());
-    QCOMPARE(cut.size(), cell);
-
-    QPixmap untouched;
-    QVERIFY(!frmAbout::loadIconCell(folder_->filePath(QStringLiteral("none.bmp")), untouched)
-                 .isEmpty());
-    QVERIFY(untouched.isNull());
-}
-
-// The child process of missingPictureEndsTheProgram: opens the About window over a folder
-// without 10.bmp, writes what the message box says on standard output, and answers it.
+// The child process of missingPictureEndsTheProgram: builds the About window over a folder
+// without 10.bmp, its owner holding a running timer, and prints what the error box shows.
 int missingPictureChild(int argc, char** argv) {
     QApplication app(argc, argv);
-    test::MiniPlatform platform(argv[2]);
+    NullPlatform platform(argv[2]);
     modGeneral game(platform);
     QWidget owner;
-    QTimer turn;
-    turn.setObjectName(QStringLiteral("turnTimer"));
-    turn.setParent(&owner);
+    QTimer turn(&owner), watch;
     turn.start(1000);
     owner.show();
-    QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return;
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            watch.stop();
+            std::printf("%s|%d|timer %s\n%s\n", qPrintable(box->windowTitle()), int(box->icon()),
+                        turn.isActive() ? "running" : "stopped", qPrintable(box->text()));
+            std::fflush(stdout);
+            box->buttons().first()->click();
         }
-        watch.stop();
-        std::printf("title=%s\nicon=%d\ntimerActive=%d\ntext=%s\n",
-                    box->windowTitle().toUtf8().constData(), int(box->icon()), int(turn.isActive()),
-                    box->text().toUtf8().constData());
-        std::fflush(stdout);
-        box->buttons().first()->click();
     });
     watch.start(0);
     frmAbout about(game, QString::fromLocal8Bit(argv[2]), &owner);
     std::printf("the window was built\n");
     return 0;
-}
-
-void TestFrmAbout::missingPictureEndsTheProgram() {
-    QTemporaryDir empty;
-    QVERIFY(empty.isValid());
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    child.setProcessEnvironment(environment);
-    QSignalSpy finished(&child, &QProcess::finished);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--missing-picture"), empty.path()});
-    QVERIFY(finished.wait(30000));
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(child.exitCode(), 1);
-    const QString out = QString::fromUtf8(child.readAllStandardOutput());
-    QVERIFY2(out.contains(QStringLiteral("title=Fitzel! - Error\n")), qPrintable(out));
-    QVERIFY2(out.contains(QStringLiteral("icon=%1\n").arg(int(QMessageBox::Critical))),
-             qPrintable(out));
-    QVERIFY2(out.contains(QStringLiteral("timerActive=0\n")), qPrintable(out));
-    QVERIFY2(out.contains(QStringLiteral("File: ") + empty.path() + QStringLiteral("/10.bmp\n")),
-             qPrintable(out));
-    QVERIFY2(out.contains(QStringLiteral("Fault: ")), qPrintable(out));
-    QVERIFY2(!out.contains(QStringLiteral("the window was built")), qPrintable(out));
-    const QString err = QString::fromLocal8Bit(child.readAllStandardError());
-    QVERIFY2(err.contains(empty.path() + QStringLiteral("/10.bmp")), qPrintable(err));
-}
-
-void TestFrmAbout::separatorIsEtched_data() {
-    QTest::addColumn<QPoint>("pixel");
-    QTest::addColumn<QColor>("colour");
-    const QColor grey(128, 128, 128);
-    const QColor white(255, 255, 255);
-    QTest::newRow("grey starts") << QPoint(6, 163) << grey;
-    QTest::newRow("grey middle") << QPoint(190, 163) << grey;
-    QTest::newRow("grey ends") << QPoint(376, 163) << grey;
-    QTest::newRow("white starts") << QPoint(7, 164) << white;
-    QTest::newRow("white second row") << QPoint(7, 165) << white;
-    QTest::newRow("white ends") << QPoint(376, 165) << white;
-}
-
-void TestFrmAbout::separatorIsEtched() {
-    QFETCH(QPoint, pixel);
-    QFETCH(QColor, colour);
-    showWindow();
-    const QImage shot = window().grab().toImage();
-    QCOMPARE(shot.pixelColor(pixel), colour);
-    // The background shows on either side of the line.
-    const QColor background = shot.pixelColor(190, 140);
-    QVERIFY(background != QColor(128, 128, 128) && background != QColor(255, 255, 255));
-    QCOMPARE(shot.pixelColor(pixel.x(), 162), background);
-    QCOMPARE(shot.pixelColor(pixel.x(), 166), background);
-    QCOMPARE(shot.pixelColor(5, 163), background);
-    QCOMPARE(shot.pixelColor(6, 164), background);
-    QCOMPARE(shot.pixelColor(377, 163), background);
-    QCOMPARE(shot.pixelColor(377, 164), background);
-}
-
-void TestFrmAbout::buttons() {
-    frmAbout& about = window();
-    QCOMPARE(about.cmdOK->text(), QStringLiteral("OK"));
-    QVERIFY(about.cmdOK->isDefault());
-    QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("&System Info..."));
-    QVERIFY(!about.cmdSysInfo->isDefault());
-}
-
-void TestFrmAbout::tabOrder() {
-    frmAbout& about = window();
-    const QList<QWidget*> expected = {about.cmdOK,          about.picIcon,       about.cmdSysInfo,
-                                      about.lblDescription, about.lblDisclaimer, about.lblTitle,
-                                      about.lblVersion,     about.lblWeb};
-    QList<QWidget*> chain;
-    for (QWidget* w = about.nextInFocusChain(); w != &about; w = w->nextInFocusChain()) {
-        if (expected.contains(w)) {
-            chain.append(w);
-        }
-    }
-    QCOMPARE(chain, expected);
-
-    showWindow();
-    about.activateWindow();
-    QTRY_COMPARE(QApplication::focusWidget(), about.cmdOK);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTRY_COMPARE(QApplication::focusWidget(), about.cmdSysInfo);
-}
-
-void TestFrmAbout::webLinkLooksLikeALink() {
-    const QLabel* web = window().lblWeb;
-    const QFont font = web->font();
-    QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(font.styleHint(), QFont::SansSerif);
-    QCOMPARE(font.pointSizeF(), 8.25);
-    QVERIFY(font.underline());
-    QCOMPARE(web->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-}
-
-void TestFrmAbout::webLinkPressAndRelease_data() {
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QPoint>("releaseAt");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("left click") << int(Qt::LeftButton) << QPoint(5, 5) << true;
-    QTest::newRow("left, released outside") << int(Qt::LeftButton) << QPoint(-30, 5) << false;
-    QTest::newRow("right click") << int(Qt::RightButton) << QPoint(5, 5) << false;
-}
-
-void TestFrmAbout::webLinkPressAndRelease() {
-    QFETCH(int, button);
-    QFETCH(QPoint, releaseAt);
-    QFETCH(bool, opens);
-    showWindow();
-    QLabel* web = window().lblWeb;
-    const auto mouseButton = static_cast<Qt::MouseButton>(button);
-
-    QTest::mousePress(web, mouseButton, {}, QPoint(5, 5));
-    QCOMPARE(web->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-    QVERIFY(platform_->openedDocuments.empty());
-
-    QTest::mouseRelease(web, mouseButton, {}, releaseAt);
-    QCOMPARE(web->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    const std::vector<std::string> expected =
-        opens ? std::vector<std::string>{"https://www.example.com/Fitzel"}
-              : std::vector<std::string>{};
-    QCOMPARE(platform_->openedDocuments, expected);
-    QVERIFY(window().isVisible());
-}
-
-void TestFrmAbout::systemInfoIsUnavailableHere() {
-    // On this platform there is no registry, so the button can only tell so.
-    showWindow();
-    test::BoxWatcher watcher;
-    QTest::mouseClick(window().cmdSysInfo, Qt::LeftButton);
-    QTRY_COMPARE(watcher.seen.size(), std::size_t(1));
-    QCOMPARE(watcher.seen[0].text,
-             QStringLiteral("System Information is unavailable at this time.     "));
-    QCOMPARE(watcher.seen[0].title, QStringLiteral("Fitzel! - About."));
-    QCOMPARE(watcher.seen[0].icon, QMessageBox::NoIcon);
-    QVERIFY(window().isVisible());
-}
-
-void TestFrmAbout::closesWith_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("OK button") << "ok";
-    QTest::newRow("close box") << "close";
-    QTest::newRow("Escape") << "escape";
-    QTest::newRow("Enter") << "enter";
-}
-
-void TestFrmAbout::closesWith() {
-    QFETCH(QString, how);
-    showWindow();
-    QSignalSpy finished(&window(), &QDialog::finished);
-    if (how == QStringLiteral("ok")) {
-        QTest::mouseClick(window().cmdOK, Qt::LeftButton);
-    } else if (how == QStringLiteral("close")) {
-        window().close();
-    } else if (how == QStringLiteral("escape")) {
-        QTest::keyClick(&window(), Qt::Key_Escape);
-    } else {
-        window().activateWindow();
-        QTRY_COMPARE(QApplication::focusWidget(), window().cmdOK);
-        QTest::keyClick(&window(), Qt::Key_Return);
-    }
-    QTRY_VERIFY(!window().isVisible());
-    QCOMPARE(finished.count(), 1);
-}
-
-void TestFrmAbout::centresOnTheScreen() {
-    // An owner in a corner: the window centres on the screen, not over its owner.
-    QWidget owner;
-    owner.setGeometry(0, 0, 120, 80);
-    owner.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&owner));
-    frmAbout about(*game_, folder_->path(), &owner);
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    const QRect screen = about.screen()->geometry();
-    const QRect outer = about.frameGeometry();
-    QTRY_VERIFY(std::abs(outer.top() - (screen.height() / 2 - outer.height() / 2)) <= 1);
-    QVERIFY(std::abs(outer.left() - (screen.width() / 2 - outer.width() / 2)) <= 1);
 }
 
 }  // namespace fitzel
