@@ -22,22 +22,19 @@ class FakePlatform : public NullPlatform {
 
     using TimerEvent = std::tuple<long, TimerId, int>;   // time, timer, interval set
     using BoardPaint = std::tuple<long, int, CellLook>;  // time, cell, look
-    struct PieceShow {
-        std::string path;
-        int cell = -1;  // -1: never shown
-    };
-    struct CellShow {
-        CellLook look = CellLook::Empty;
+    struct Shown {
         std::string path;  // empty: never shown
+        int cell = -1;     // the cell of a piece picture
+        CellLook look = CellLook::Empty;
     };
     std::vector<TimerEvent> armLog;  // every setTimerInterval, at the time it was made
-    std::array<PieceShow, 36> strip{};
+    std::array<Shown, 36> strip{};
     std::vector<std::pair<int, int>> stripLog;  // (element, cell) of every strip show
-    std::array<CellShow, 26> board{};
+    std::array<Shown, 26> board{};
     std::vector<BoardPaint> boardLog;
-    std::array<CellShow, 10> preview{};
+    std::array<Shown, 10> preview{};
     std::string timeLabel, scoreLabel;
-    int scoresWindowShown = 0, randomCalls = 0;
+    int scoresWindowShown = 0;
     // "box <title>|<text>|<icon>|<buttons>", "ask <title>|<prompt>|<proposed text>"
     std::vector<std::string> boxes;
     std::deque<std::string> inputAnswers;               // empty: the proposed text; "" cancels
@@ -59,7 +56,7 @@ class FakePlatform : public NullPlatform {
     std::string showBoardCell(int n, CellLook look, const std::string& path) override {
         std::string fault = pictureFault(path);
         if (fault.empty()) {
-            board.at(n) = {look, path};
+            board.at(n) = {path, -1, look};
             boardLog.push_back({now(), n, look});
         }
         return fault;
@@ -67,7 +64,7 @@ class FakePlatform : public NullPlatform {
     std::string showPreviewCell(int n, CellLook look, const std::string& path) override {
         std::string fault = pictureFault(path);
         if (fault.empty()) {
-            preview.at(n) = {look, path};
+            preview.at(n) = {path, -1, look};
         }
         return fault;
     }
@@ -97,7 +94,6 @@ class FakePlatform : public NullPlatform {
         return answer;
     }
     void showScoresWindow() override { ++scoresWindowShown; }
-    std::string userDataFolder() override { return "/home/player/.local/share/fitzel"; }
     bool canWriteIn(const std::string& folder) override { return !readOnlyFolders.count(folder); }
     FileRead readFile(const std::string& path, std::size_t maxBytes) override {
         if (files.count(path) && unreadable.count(path)) {
@@ -117,7 +113,6 @@ class FakePlatform : public NullPlatform {
     }
     void unlockFile(const std::string& path) override { lockLog.push_back("unlock " + path); }
     double random() override {
-        ++randomCalls;
         if (randoms.empty()) {
             return NullPlatform::random();
         }

@@ -5,14 +5,6 @@
 namespace fitzel::test {
 namespace {
 
-std::string bytes(std::initializer_list<int> codes) {
-    std::string s;
-    for (int c : codes) {
-        s += static_cast<char>(c);
-    }
-    return s;
-}
-
 HighScores scoresIn(const std::string& file) {
     HighScores scores{};
     HighNames names;
@@ -22,15 +14,14 @@ HighScores scoresIn(const std::string& file) {
 
 TEST(HighScoreFile, KnownLinesScrambleToTheirExactBytes) {
     // Character j of a line is shifted by key character (j mod 22) + 1, afresh on every line.
-    EXPECT_EQ(scrambleLine("00000"), bytes({149, 158, 148, 156, 149}));
-    EXPECT_EQ(scrambleLine("12345Ann"), bytes({150, 160, 151, 160, 154, 167, 221, 224}));
+    EXPECT_EQ(scrambleLine("00000"), "\x95\x9e\x94\x9c\x95");
+    EXPECT_EQ(scrambleLine("12345Ann"), "\x96\xa0\x97\xa0\x9a\xa7\xdd\xe0");
     EXPECT_EQ(scrambleLine(std::string(45, '\0')), "endleford Ash-Yo 1984Pendleford Ash-Yo 1984Pe");
-    EXPECT_EQ(scrambleLine(std::string(3, '\xF0')), bytes({0x55, 0x5E, 0x54}));  // wraps at 256
-    EXPECT_EQ(unscrambleLine(bytes({150, 160, 151, 160, 154, 167, 221, 224})), "12345Ann");
-    EXPECT_EQ(unscrambleLine(bytes({0x55, 0x5E, 0x54})), std::string(3, '\xF0'));
-    // The 17th character of a name is at line position 22 and uses key character 1, "P".
-    EXPECT_EQ(scrambleLine("00000" + std::string(16, 'a') + "bc").substr(21),
-              bytes({'b' + 'P', 'c' + 'e'}));
+    EXPECT_EQ(scrambleLine(std::string(3, '\xF0')), "\x55\x5e\x54");  // wraps at 256
+    EXPECT_EQ(unscrambleLine("\x96\xa0\x97\xa0\x9a\xa7\xdd\xe0"), "12345Ann");
+    EXPECT_EQ(unscrambleLine("\x55\x5e\x54"), std::string(3, '\xF0'));
+    // The 17th character of a name is at line position 22 and uses key character 1: "b" + "P".
+    EXPECT_EQ(scrambleLine("00000" + std::string(16, 'a') + "bc").substr(21), "\xb2\xc8");
 }
 
 TEST(HighScoreFile, ATableReadsBackAsWritten) {
@@ -150,9 +141,9 @@ TEST_F(HighScoresTest, TheNameBoxProposesTheLastNameAndCancelStoresAnEmptyOne) {
     fake.inputAnswers = {"Ann", ""};
     game.intHighScore = {0, 1, 2, 3, 4, 5};
     game.CheckHighScore(7);
-    const std::string empty = bytes({149, 158, 148, 156, 149, 13, 10});
-    EXPECT_EQ(fake.files.at(config), bytes({149, 158, 148, 156, 156, 167, 221, 224, 13, 10}) +
-                                         empty + empty + empty + empty);
+    const std::string empty = "\x95\x9e\x94\x9c\x95\r\n";
+    EXPECT_EQ(fake.files.at(config),
+              std::string("\x95\x9e\x94\x9c\x9c\xa7\xdd\xe0\r\n") + empty + empty + empty + empty);
     game.CheckHighScore(60);
     game.CheckHighScore(70);
     const std::string ask = "ask Fitzel! - Player Name.|Please enter your name.     |";

@@ -33,55 +33,48 @@ TEST_F(PlacementTest, EdgeTestRefusesExactlyThePositionsThatLeaveOrWrap) {
     }
 }
 
-TEST_F(PlacementTest, FootprintCoversExactlyTheOnesAndAKeySquareOfOneOrTwo) {
+TEST_F(PlacementTest, FootprintAndPreviewReadTheCharactersByTheirOwnRules) {
     // A position covers its cell only for "1" (the key square also for "2"); a filled covered
-    // cell, and only such a cell, is an overlap.
-    const std::vector<std::tuple<std::string, int, std::vector<int>>> cases = {
-        {kPlus, 7, {2, 6, 7, 8, 12}},
-        {"000020000", 13, {13}},
-        {"010101010", 13, {8, 12, 14, 18}},  // key square "0": the clicked cell is not covered
-        {"121111111", 13, {7, 9, 12, 13, 14, 17, 18, 19}},
-        {"1x1x2x1x1", 13, {7, 9, 13, 17, 19}},
-        {"0000100001111", 13, {13}},
-        {"0100", 13, {8}},
-        {kFull, 19, {13, 14, 15, 18, 19, 20, 23, 24, 25}},
-        {kSingle, 25, {25}},
+    // cell, and only such a cell, is an overlap, and a piece covering nothing never fits. The
+    // preview shows a position filled, with its own picture, for any digit but "0".
+    const std::vector<std::tuple<std::string, int, std::vector<int>, std::string>> cases = {
+        {kPlus, 7, {2, 6, 7, 8, 12}, ".#.###.#."},
+        {"000020000", 13, {13}, "....#...."},
+        {"010101010", 13, {8, 12, 14, 18}, ".#.#.#.#."},  // key square "0": the cell is not covered
+        {"121111111", 13, {7, 9, 12, 13, 14, 17, 18, 19}, "#########"},
+        {"1x1x2x1x1", 13, {7, 9, 13, 17, 19}, "#.#.#.#.#"},
+        {"0000100001111", 13, {13}, "....#...."},  // past the ninth: no effect
+        {"0100", 13, {8}, ".#......."},
+        {"0000200", 13, {13}, "....#...."},
+        {kFull, 19, {13, 14, 15, 18, 19, 20, 23, 24, 25}, "#########"},
+        {kSingle, 25, {25}, "....#...."},
+        {"a1b1c1d1e", 13, {8, 12, 14, 18}, ".#.#.#.#."},
+        {"1 -1+1.1/", 13, {7, 12, 14, 18}, "#..#.#.#."},
+        {"900050009", 13, {}, "#...#...#"},
+        {"", 13, {}, "........."},
+        {"000000000111", 13, {}, "........."},
     };
     game.intCurrentPiece = 1;
-    for (const auto& [pattern, cell, covered] : cases) {
+    for (const auto& [pattern, cell, covered, preview] : cases) {
         SCOPED_TRACE(pattern + " at " + std::to_string(cell));
         game.strShapes[1] = pattern;
         game.blnGrid = {};
         game.blnFootprint.fill(true);
         game.CanPlace(cell);
         EXPECT_EQ(cells(game.blnFootprint), boardOf(covered));
-        EXPECT_FALSE(game.blnOverlap);
+        EXPECT_EQ(game.blnOverlap, covered.empty());
         for (int n = 1; n <= 25; ++n) {
             game.blnGrid = {};
             game.blnGrid[n] = true;
             game.CanPlace(cell);
-            EXPECT_EQ(game.blnOverlap, boardOf(covered)[n - 1] == '#') << "cell " << n << " filled";
+            EXPECT_EQ(game.blnOverlap, covered.empty() || boardOf(covered)[n - 1] == '#') << n;
         }
-    }
-}
-
-TEST_F(PlacementTest, PreviewFillsTheDigitsOneToNineOnly) {
-    // The preview shows a position filled, with its own picture, when it holds a digit but "0".
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {kSingle, "....#...."},        {kFull, "#########"},       {"0000200", "....#...."},
-        {"a1b1c1d1e", ".#.#.#.#."},    {"900050009", "#...#...#"}, {"", "........."},
-        {"000000000111", "........."}, {"1 -1+1.1/", "#..#.#.#."},
-    };
-    game.intCurrentPiece = 1;
-    for (const auto& [pattern, expected] : cases) {
-        SCOPED_TRACE(pattern);
-        game.strShapes[1] = pattern;
         game.DrawPreview();
-        EXPECT_EQ(cells(game.blnPreview), expected);
-        EXPECT_EQ(cells(fake.preview), expected);
+        EXPECT_EQ(cells(game.blnPreview), preview);
+        EXPECT_EQ(cells(fake.preview), preview);
         for (int n = 1; n <= 9; ++n) {
             EXPECT_EQ(fake.preview[n].path,
-                      fake.path(expected[n - 1] == '#' ? "EGFilled.bmp" : "EGEmpty.bmp"));
+                      fake.path(preview[n - 1] == '#' ? "EGFilled.bmp" : "EGEmpty.bmp"));
         }
     }
 }
