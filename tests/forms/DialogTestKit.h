@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -53,14 +54,11 @@ inline const QColor kIconCellColour(200, 40, 40);
 inline bool writePiecePicture(const QString& path) {
     QImage picture(32 * 3 + 2, 30, QImage::Format_RGB32);
     picture.fill(Qt::black);
-    const QColor cells[] = {kIconCellColour, QColor(40, 200, 40), QColor(40, 40, 200)};
-    for (int c = 0; c < 3; ++c) {
-        for (int x = 0; x < 32; ++x) {
-            for (int y = 0; y < 30; ++y) {
-                picture.setPixelColor(c * 32 + x, y, cells[c]);
-            }
-        }
-    }
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, 32, 30, kIconCellColour);
+    painter.fillRect(32, 0, 32, 30, QColor(40, 200, 40));
+    painter.fillRect(64, 0, 32, 30, QColor(40, 40, 200));
+    painter.end();
     return picture.save(path, "BMP");
 }
 
