@@ -1,5 +1,4 @@
-// Tests of the main window: layout, menus and shortcuts, start-up, play by clicks and keys with
-// the placement preview, leaving, the windows it opens and what it tells a screen reader.
+// Tests of the main window: layout, menus, start-up, play by clicks and keys, preview, leaving.
 #include <QDir>
 #include <QMenuBar>
 #include <QPushButton>

@@ -1,5 +1,4 @@
-// Tests of the main window on a screen at 200%: twice the pixels, each picture from its artwork
-// drawn for that scale, and cell edges as sharp as the pictures themselves.
+// Tests of the main window at 200%: pictures drawn for that scale, cell edges left sharp.
 #include <QPushButton>
 #include <QtTest>
 #include <set>
@@ -66,14 +65,12 @@ class TestFrmMainHiDpi : public QObject {
         QCOMPARE(screen.copy(QRect(second, empty.size())), empty);
         std::set<QRgb> colours;
         for (const QImage& image : {filled, empty}) {
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x)
-                    colours.insert(image.pixel(x, y));
-            }
+            const QRgb* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+            colours.insert(pixels, pixels + image.width() * image.height());
         }
         for (int y = first.y(); y < first.y() + filled.height(); ++y) {
             for (int x = second.x() - 3; x <= second.x() + 2; ++x) {
-                QVERIFY2(colours.count(screen.pixel(x, y)) == 1, qPrintable(QString::number(y)));
+                QVERIFY2(colours.count(screen.pixel(x, y)), qPrintable(QString::number(y)));
             }
         }
     }

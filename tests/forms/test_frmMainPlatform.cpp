@@ -187,14 +187,12 @@ class TestFrmMainPlatform : public QObject {
         const struct {
             BoxIcon icon;
             BoxButtons buttons;
-            int press;  // a button to click, or -1 for the Escape key
+            int press;  // a button to click, or -1 for the Escape key (Yes and No: see the exit)
             QMessageBox::Icon shown;
             BoxAnswer answer;
         } cases[] = {
             {BoxIcon::Information, BoxButtons::Ok, QMessageBox::Ok, QMessageBox::Information,
              BoxAnswer::Ok},
-            {BoxIcon::Question, BoxButtons::YesNo, QMessageBox::Yes, QMessageBox::Question,
-             BoxAnswer::Yes},
             {BoxIcon::Question, BoxButtons::YesNo, -1, QMessageBox::Question, BoxAnswer::No}};
         window_->show();
         for (const auto& c : cases) {
