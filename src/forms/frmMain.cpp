@@ -20,6 +20,7 @@
 
 #include "forms/frmAbout.h"
 #include "forms/frmHelp.h"
+#include "game/DataFiles.h"
 #include "game/modGeneral.h"
 #include "platform/QtPlatform.h"
 
@@ -427,6 +428,15 @@ void frmMain::Form_Load() {
     centreOnScreen();
     game_->LoadShapes();
     game_->ResetLabels();
+    // The cell pictures are read now rather than at the first game's first paint, so that no
+    // file is opened while the player plays. One that cannot be read is reported when it is
+    // first shown, as before.
+    const std::string folder = platform_->programFolder();
+    for (const char* cell :
+         {kGridEmptyFile, kGridFilledFile, kPreviewEmptyFile, kPreviewFilledFile}) {
+        platform_->pictures().picture(QString::fromStdString(pathInFolder(folder, cell)),
+                                      devicePixelRatio());
+    }
 }
 
 void frmMain::centreOnScreen() {

@@ -23,10 +23,14 @@ const std::string kSaveFailedTitle = "Fitzel! - Scores Not Saved!";
 
 std::string modGeneral::highScorePath() {
     // Beside the program when its folder takes new files (a build, a portable copy), as the game
-    // always kept it; else (an installed copy) in the player's own data folder.
-    const std::string folder = platform_.programFolder();
-    return pathInFolder(platform_.canWriteIn(folder) ? folder : platform_.userDataFolder(),
-                        kHighScoreFile);
+    // always kept it; else (an installed copy) in the player's own data folder. Decided once a
+    // run: finding out means making a file.
+    if (highScorePath_.empty()) {
+        const std::string folder = platform_.programFolder();
+        highScorePath_ = pathInFolder(
+            platform_.canWriteIn(folder) ? folder : platform_.userDataFolder(), kHighScoreFile);
+    }
+    return highScorePath_;
 }
 
 void modGeneral::LoadHighScores() {

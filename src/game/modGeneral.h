@@ -153,6 +153,7 @@ class modGeneral {
     // Why the high-score file last read could not be read, or empty; a table that could not
     // be read is never written over.
     std::string highScoreReadFault_;
+    std::string highScorePath_;  // empty until first asked
 };
 
 }  // namespace fitzel

@@ -34,6 +34,46 @@ constexpr char kErrorTitle[] = "Fitzel! - Error";
 
 // --- Pictures ---
 
+QImage readPlainBitmap(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > (16 << 20)) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    const auto at = [&](int offset, int size) -> qint64 {
+        if (offset + size > bytes.size()) {
+            return -1;
+        }
+        quint32 value = 0;
+        for (int i = size - 1; i >= 0; --i) {
+            value = (value << 8) | static_cast<quint8>(bytes[offset + i]);
+        }
+        return size == 4 ? static_cast<qint32>(value) : value;
+    };
+    const qint64 dataOffset = at(10, 4), headerSize = at(14, 4), width = at(18, 4),
+                 height = at(22, 4), bitsPerPixel = at(28, 2), compression = at(30, 4);
+    if (!bytes.startsWith("BM") || headerSize < 40 || bitsPerPixel != 24 || compression != 0 ||
+        width <= 0 || width > 4096 || height <= 0 || height > 4096 ||
+        dataOffset < 14 + headerSize) {
+        return {};
+    }
+    const qint64 stride = (width * 3 + 3) / 4 * 4;
+    if (dataOffset + stride * height > bytes.size()) {
+        return {};
+    }
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        // Rows are stored from the bottom up, each pixel as blue, green, red.
+        const auto* row = reinterpret_cast<const quint8*>(bytes.constData()) + dataOffset +
+                          stride * (height - 1 - y);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+        }
+    }
+    return image;
+}
+
 PictureFile pictureFileFor(const QString& path, qreal devicePixelRatio) {
     if (devicePixelRatio > 1.0) {
         const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
@@ -60,13 +100,16 @@ LoadedPicture PictureCache::picture(const QString& path, qreal devicePixelRatio)
         loaded.fault = QStringLiteral("File not found");
         return loaded;
     }
-    QImageReader reader(file.path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    QImage image = readPlainBitmap(file.path);
     if (image.isNull()) {
-        loaded.fault =
-            QStringLiteral("Not a picture that can be loaded (%1)").arg(reader.errorString());
-        return loaded;
+        QImageReader reader(file.path);
+        reader.setDecideFormatFromContent(true);
+        image = reader.read();
+        if (image.isNull()) {
+            loaded.fault =
+                QStringLiteral("Not a picture that can be loaded (%1)").arg(reader.errorString());
+            return loaded;
+        }
     }
     loaded.pixmap = QPixmap::fromImage(image);
     loaded.pixmap.setDevicePixelRatio(file.ratio);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
 #include <QLockFile>
 #include <QPixmap>
 #include <QPointer>
@@ -102,6 +103,9 @@ class QtPlatform final : public Platform {
     std::map<std::string, std::unique_ptr<QLockFile>> locks_;
 };
 
+// Reads an uncompressed 24-bit bitmap, the kind every picture of the game is, without the
+// general image reader's search through its format plugins; a null image for any other file.
+QImage readPlainBitmap(const QString& path);
 // Reads at most maxBytes of a file (free of any window, so it can be tested on its own).
 FileRead readWholeFile(const QString& path, std::size_t maxBytes);
 // Writes a whole new file beside the old one and renames it into the old one's place, making

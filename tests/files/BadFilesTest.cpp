@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <random>
 #include <string>
@@ -152,6 +154,32 @@ TEST_F(BadFilesTest, ASaveKilledAtAnyMomentLeavesTheOldTableOrTheNewOne) {
     // The kills fell both before and after the rename.
     EXPECT_GT(sawOld, 0);
     EXPECT_GT(sawNew, 0);
+}
+
+TEST(Pictures, EveryPictureReadsAlikeByTheQuickReaderAndTheGeneralOne) {
+    // The game's own bitmap reader gives exactly what the toolkit's reader gives, and leaves
+    // anything it does not know (a cut file, another format) to it.
+    const QDir data(QStringLiteral(FITZEL_SOURCE_DIR "/data"));
+    const QStringList pictures = data.entryList({QStringLiteral("*.bmp")});
+    ASSERT_GE(pictures.size(), 39);
+    for (const QString& name : pictures) {
+        const QImage quick = readPlainBitmap(data.filePath(name));
+        ASSERT_FALSE(quick.isNull()) << name.toStdString();
+        EXPECT_EQ(quick, QImage(data.filePath(name)).convertToFormat(QImage::Format_RGB32))
+            << name.toStdString();
+    }
+    QTemporaryDir folder;
+    QFile whole(data.filePath(QStringLiteral("GridEmpty.bmp")));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    for (const QByteArray& odd : {bytes.left(bytes.size() - 1), bytes.left(30), QByteArray("BM"),
+                                  QByteArray("\x89PNG\r\n")}) {
+        QFile file(folder.filePath(QStringLiteral("odd.bmp")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(odd);
+        file.close();
+        EXPECT_TRUE(readPlainBitmap(file.fileName()).isNull()) << odd.size();
+    }
 }
 
 }  // namespace
