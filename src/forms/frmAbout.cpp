@@ -21,6 +21,7 @@
 #include "forms/DialogGeometry.h"
 #include "game/DataFiles.h"
 #include "game/modGeneral.h"
+#include "platform/QtPlatform.h"
 
 namespace fitzel {
 
@@ -130,7 +131,7 @@ void frmAbout::Form_Load() {
     QPixmap icon;
     const QString fault = loadIconCell(iconPath, icon);
     if (!fault.isEmpty()) {
-        dataFileFault(parentWidget(), iconPath, fault);
+        reportBrokenDataFile(parentWidget(), iconPath, fault);
     }
     picIcon->setPixmap(icon);
     picIcon->resize(icon.size());
@@ -159,27 +160,6 @@ QString frmAbout::loadIconCell(const QString& path, QPixmap& cell) {
     }
     cell = QPixmap::fromImage(picture.copy(0, 0, cellWidth, picture.height()));
     return {};
-}
-
-void frmAbout::dataFileFault(QWidget* owner, const QString& path, const QString& fault) {
-    // Reported like every other data file of the game.
-    std::fprintf(stderr, "Fitzel!: %s: %s\n", path.toLocal8Bit().constData(),
-                 fault.toLocal8Bit().constData());
-    std::fflush(stderr);
-    // Nothing of the game may run while the player reads the message.
-    for (QWidget* window = owner; window != nullptr; window = window->parentWidget()) {
-        for (QTimer* timer : window->findChildren<QTimer*>()) {
-            timer->stop();
-        }
-    }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Fitzel! - Error"),
-                    QStringLiteral("Fitzel! cannot go on: a data file is missing or broken.\n\n"
-                                   "File: %1\nFault: %2")
-                        .arg(path, fault),
-                    QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-    std::exit(1);
 }
 
 void frmAbout::showEvent(QShowEvent* event) {

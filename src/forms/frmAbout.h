@@ -27,7 +27,7 @@ class frmAbout : public QDialog {
 
   public:
     // Loads the icon from programFolder at once; a picture that cannot be loaded ends the
-    // program (see dataFileFault). The registry and the system services default to the
+    // program (like any data file). The registry and the system services default to the
     // machine's own. Centres itself on the screen when first shown.
     frmAbout(modGeneral& game, const QString& programFolder, QWidget* owner,
              Registry& registry = systemRegistry(), SystemServices& services = qtSystemServices());
@@ -51,11 +51,6 @@ class frmAbout : public QDialog {
     // Cuts cell 0 of the picture at path into `cell`: the picture is one row of three equal
     // cells. Returns an empty text, or the fault in words.
     static QString loadIconCell(const QString& path, QPixmap& cell);
-
-    // Tells the player that a data file is missing or broken, with the timers of the owner's
-    // windows stopped, then ends the program with exit status 1.
-    [[noreturn]] static void dataFileFault(QWidget* owner, const QString& path,
-                                           const QString& fault);
 
     // The etched separator: element 1 grey above, element 0 white below.
     struct LineElement {

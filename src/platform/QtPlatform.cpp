@@ -310,17 +310,26 @@ void QtPlatform::openDocument(const std::string& address) {
 }
 
 void QtPlatform::fatalError(const std::string& file, const std::string& fault) {
-    std::fprintf(stderr, "Fitzel!: %s: %s\n", file.c_str(), fault.c_str());
-    std::fflush(stderr);
-    // Nothing of the game may run while the player reads the message.
     for (int t = 0; t < kTimerCount; ++t) {
         window_.timer(static_cast<TimerId>(t))->stop();
     }
-    QWidget* owner = window_.isVisible() ? dialogOwner() : nullptr;
+    reportBrokenDataFile(window_.isVisible() ? dialogOwner() : nullptr, qs(file), qs(fault));
+}
+
+void reportBrokenDataFile(QWidget* owner, const QString& file, const QString& fault) {
+    std::fprintf(stderr, "Fitzel!: %s: %s\n", file.toLocal8Bit().constData(),
+                 fault.toLocal8Bit().constData());
+    std::fflush(stderr);
+    // Nothing of the game may run while the player reads the message.
+    for (QWidget* window = owner; window != nullptr; window = window->parentWidget()) {
+        for (QTimer* timer : window->findChildren<QTimer*>()) {
+            timer->stop();
+        }
+    }
     QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kErrorTitle),
                     QStringLiteral("Fitzel! cannot go on: a data file is missing or broken.\n\n"
                                    "File: %1\nFault: %2")
-                        .arg(qs(file), qs(fault)),
+                        .arg(file, fault),
                     QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -103,6 +103,10 @@ class QtPlatform final : public Platform {
     std::map<std::string, std::unique_ptr<QLockFile>> locks_;
 };
 
+// Tells the player that a data file is missing or broken, in a line on standard error and in a
+// message naming the file and the fault, then ends the program with status 1 once the message
+// is closed. The timers of the owner and of the windows under it stop first.
+[[noreturn]] void reportBrokenDataFile(QWidget* owner, const QString& file, const QString& fault);
 // Reads an uncompressed 24-bit bitmap, the kind every picture of the game is, without the
 // general image reader's search through its format plugins; a null image for any other file.
 QImage readPlainBitmap(const QString& path);
