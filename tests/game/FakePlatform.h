@@ -5,7 +5,6 @@
 #include <array>
 #include <deque>
 #include <functional>
-#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -41,9 +40,8 @@ class FakePlatform : public NullPlatform {
     std::function<void(const std::string&)> duringBox;  // runs while a box is open
     std::deque<double> randoms;                         // empty: the seeded generator takes over
     std::set<std::string> unreadable, readOnlyFolders;
-    std::map<std::string, std::string> replaceFaults;  // path -> what replaceFile answers
-    std::vector<std::string> replaced, lockLog;        // lockLog: "lock <path>", "unlock <path>"
-    std::string lockFault;
+    std::vector<std::string> replaced, lockLog;  // lockLog: "lock <path>", "unlock <path>"
+    std::string replaceFault, lockFault;         // what replaceFile and lockFile answer
 
     std::string showPieceCell(int k, const std::string& path, int cell) override {
         std::string fault = pictureFault(path);
@@ -103,9 +101,7 @@ class FakePlatform : public NullPlatform {
     }
     std::string replaceFile(const std::string& path, const std::string& bytes) override {
         replaced.push_back(path);
-        const auto fault = replaceFaults.find(path);
-        return fault != replaceFaults.end() ? fault->second
-                                            : NullPlatform::replaceFile(path, bytes);
+        return replaceFault.empty() ? NullPlatform::replaceFile(path, bytes) : replaceFault;
     }
     std::string lockFile(const std::string& path) override {
         lockLog.push_back("lock " + path);

@@ -109,45 +109,31 @@ TEST_F(GameFlowTest, DealingDrawsAgainUntilAnUndealtPieceComesUp) {
     EXPECT_EQ(game.intPiecesLeft, 31);
 }
 
-TEST(LastPiece, SkippingItCostsSevenRunningOutOfTimeNothing) {
-    // Either way the game ends once: the turn timer stops before the game-over box, and the
-    // high-score check follows it.
-    for (bool skip : {true, false}) {
-        SCOPED_TRACE(skip ? "skipped" : "ran out of time");
-        Program p;
-        p.start(1);
-        for (int i = 0; i < 34; ++i) {
-            p.game.btnSkip_Click();
-        }
-        ASSERT_EQ(p.game.intPiecesLeft, 0);
-        p.game.AddScore(20);
-        std::vector<bool> turnTimerAtBoxes;
-        p.fake.duringBox = [&](const auto&) {
-            turnTimerAtBoxes.push_back(p.fake.running(TimerId::TimeLeft));
-        };
-        if (skip) {
-            p.fake.advance(4000);
-            p.game.btnSkip_Click();
-        } else {
-            p.fake.advance(9999);
-            EXPECT_TRUE(p.game.blnInGame);
-            EXPECT_EQ(p.fake.timeLabel, timeText(1));
-            p.fake.advance(1);
-        }
-        EXPECT_FALSE(p.game.blnInGame);
-        EXPECT_EQ(p.fake.scoreLabel + p.fake.timeLabel,
-                  skip ? "Score\n13Time Left\n10" : "Score\n20Time Left\n0");
-        EXPECT_EQ(p.gameOverBoxes(), 1);
-        ASSERT_GE(p.fake.boxes.size(), 2u);
-        EXPECT_EQ(p.fake.boxes[1].rfind("ask ", 0), 0u) << "the high-score check follows";
-        EXPECT_EQ(turnTimerAtBoxes, std::vector<bool>(p.fake.boxes.size(), false));
-        EXPECT_EQ(p.fake.scoresWindowShown, 1);
-        EXPECT_FALSE(p.fake.fireNext()) << "no timer runs after the game";
-    }
+TEST_F(GameFlowTest, TheLastPieceRunningOutOfTimeEndsTheGameWithoutPenalty) {
+    // The label shows 0; the turn timer stops before the game-over box, the high-score check
+    // follows it, and no timer runs after the game.
+    start(1);
+    game.intPiecesLeft = 0;
+    game.AddScore(20);
+    std::vector<bool> turnTimerAtBoxes;
+    fake.duringBox = [&](const auto&) {
+        turnTimerAtBoxes.push_back(fake.running(TimerId::TimeLeft));
+    };
+    fake.advance(9999);
+    EXPECT_EQ(state(), "Score\n20|Time Left\n1|piece 1|0 left|playing");
+    fake.advance(1);
+    EXPECT_EQ(state(), "Score\n20|Time Left\n0|piece 1|0 left|over");
+    EXPECT_EQ(gameOverBoxes(), 1);
+    ASSERT_GE(fake.boxes.size(), 2u);
+    EXPECT_EQ(fake.boxes[1].rfind("ask ", 0), 0u) << "the high-score check follows";
+    EXPECT_EQ(turnTimerAtBoxes, std::vector<bool>(fake.boxes.size(), false));
+    EXPECT_EQ(fake.scoresWindowShown, 1);
+    EXPECT_FALSE(fake.fireNext());
 }
 
 TEST_F(GameFlowTest, AWholeGameDealsEachPieceOnceAndEndsOnce) {
-    // A scripted player places single cells into 2x2 blocks and skips every seventh piece.
+    // A scripted player places single cells into 2x2 blocks and skips every seventh piece, the
+    // last one too: it costs 7 and leaves the label at 10.
     writeShapes(std::vector<std::string>(35, kSingle));
     game.LoadShapes();
     game.ResetLabels();
@@ -169,6 +155,7 @@ TEST_F(GameFlowTest, AWholeGameDealsEachPieceOnceAndEndsOnce) {
     EXPECT_EQ(fake.scoreLabel, scoreText(2));
     EXPECT_EQ(fake.timeLabel, timeText(10));
     EXPECT_EQ(gameOverBoxes(), 1);
+    EXPECT_EQ(fake.boxes.at(1).rfind("ask ", 0), 0u) << "the high-score check follows";
     std::array<int, 36> current{}, dealt{};
     for (auto [k, cell] : fake.stripLog) {
         current[k] += cell == kCurrent;

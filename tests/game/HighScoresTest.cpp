@@ -166,7 +166,7 @@ TEST_F(HighScoresTest, AFileThatCannotBeReadReplacedOrLockedIsReportedAndKept) {
             p.fake.unreadable.insert(config);
             why = "permission denied";
         } else if (fault == ReplaceFails) {
-            p.fake.replaceFaults[config] = why = "disk full";
+            p.fake.replaceFault = why = "disk full";
         } else {
             p.fake.lockFault = why;
         }
