@@ -1,5 +1,4 @@
-// Checks the data files that lie beside the program, as committed: the shapes, the piece and cell
-// pictures, the strip's layout on the dark panel, the empty score table and the artwork.
+// Checks the committed data files: shapes, pictures, the strip's layout, score table, artwork.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -79,8 +78,7 @@ constexpr std::array<std::array<int, 2>, kPieces + 1> kStrip = {{
 }};
 
 TEST(ShapesFile, HoldsThirtyFiveDistinctConnectedPatterns) {
-    // 35 lines ended by CR LF; each nine characters of "0" and "1" with the key square "1" or
-    // "2", every square reached from the key square through its neighbours.
+    // 35 CR LF lines of nine "0"/"1", key square "1" or "2", every square reached from it.
     const QByteArray bytes = readAll(kData + "Shapes.dat");
     EXPECT_EQ(bytes.count("\r\n"), kPieces);
     EXPECT_EQ(bytes.count('\r'), kPieces);
@@ -110,8 +108,7 @@ TEST(ShapesFile, HoldsThirtyFiveDistinctConnectedPatterns) {
 }
 
 TEST(PiecePictures, ShowTheirPatternInThreeClearlyDifferentLooks) {
-    // Three cells of the pattern's bounding box, each square painted or left background, and the
-    // waiting, dealt and current looks far apart at the key square.
+    // Three cells of the pattern's box; waiting, dealt and current far apart in colour.
     for (int piece = 1; piece <= kPieces; ++piece) {
         SCOPED_TRACE(piece);
         const std::string& p = patterns().at(static_cast<std::size_t>(piece - 1));
@@ -143,8 +140,7 @@ TEST(PiecePictures, ShowTheirPatternInThreeClearlyDifferentLooks) {
 }
 
 TEST(Strip, EachPieceLiesInItsSlotWithItsKeySquareInPlace) {
-    // The panel holds seven columns by five rows of 40-pixel slots; each piece's key square sits
-    // one square from its slot's corner, give or take a pixel, as if drawn in a full 3x3 square.
+    // Each piece lies in its 40-pixel slot, its key square one square from the slot's corner.
     const QRect panelInside(255 / 15 + 2, 120 / 15 + 2, 4440 / 15 - 4, 3210 / 15 - 4);
     for (int piece = 1; piece <= kPieces; ++piece) {
         SCOPED_TRACE(piece);
@@ -208,9 +204,7 @@ QString twinOf(const QString& path) {
 }
 
 TEST(TwiceTheSize, EachTwinIsTheSamePictureDrawnFiner) {
-    // Each twin is twice the size, and each pixel of the 1x picture is one of the four it
-    // becomes. The icon is the desktop's 64-pixel one; the Skip text is drawn anew, so only its
-    // size is checked.
+    // Each @2x twin is twice the size, each 1x pixel one of its four (not the redrawn ones).
     for (const QString& path : twinnedPictures()) {
         const QImage one = QImage(kSource + "/" + path).convertToFormat(QImage::Format_RGB32);
         const QImage two =

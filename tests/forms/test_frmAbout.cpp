@@ -1,5 +1,4 @@
-// Tests of the About window: frame, layout, texts, icon, separator, web link, and finding and
-// starting System Info against a fake registry.
+// Tests of the About window: frame, layout, icon, separator, web link and System Info.
 #include <QFont>
 #include <QLabel>
 #include <QProcess>
@@ -126,8 +125,7 @@ class TestFrmAbout : public QObject {
     }
 
     void layoutTextsAndKeys() {
-        // Each control at its place with its text; labels of plain, wrapped text in the dialog
-        // font but the link. OK is the default button, so Enter closes; tab order as designed.
+        // Each control at its place with its text; Tab order as designed; Enter presses OK.
         frmAbout about(game, folder.path(), nullptr);
         QVERIFY(about.cmdOK->isDefault() && !about.cmdSysInfo->isDefault());
         about.show();
@@ -193,8 +191,7 @@ class TestFrmAbout : public QObject {
     }
 
     void missingPictureEndsTheProgram() {
-        // The run ends with status 1 after an error box that names the file, with the owner's
-        // timers stopped, and standard error names it too (see missingPictureChild).
+        // A missing 10.bmp: an error box naming it, timers stopped, exit status 1.
         QTemporaryDir empty;
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(), {"--missing-picture", empty.path()});
@@ -231,8 +228,7 @@ class TestFrmAbout : public QObject {
     }
 
     void webLinkLooksAndOpensLikeALink() {
-        // Blue, underlined, navy while pressed; only a left click released over it opens the
-        // game's page, and the window stays open.
+        // Blue and underlined, navy while pressed; only a left click on it opens the page.
         frmAbout about(game, folder.path(), nullptr);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -259,8 +255,7 @@ class TestFrmAbout : public QObject {
     }
 
     void systemInfoButtonTellsWhenThereIsNone() {
-        // Without a registry on this platform the button shows a plain message with only OK,
-        // and the About window stays open.
+        // Without a registry here, System Info shows its plain message and the window stays.
         frmAbout about(game, folder.path(), nullptr);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -306,8 +301,7 @@ class TestFrmAbout : public QObject {
     }
 
     void getKeyValue() {
-        // The value in a zeroed buffer of 1024 bytes, cut by the size reported; the key opened
-        // below the machine's root with options 0 and access 0x2003F, and closed in any case.
+        // A value read through a zeroed 1024-byte buffer, cut by the size; the key always closed.
         QFETCH(QString, valueName);
         QFETCH(quint32, type);
         QFETCH(QByteArray, written);
@@ -365,8 +359,7 @@ class TestFrmAbout : public QObject {
     }
 
     void startSysInfo() {
-        // The first key's path, else the second key's folder with MSINFO32.EXE in it; any
-        // failure on the way shows the message instead.
+        // The first key's path, else MSINFO32.EXE in the second key's folder; else the message.
         QFETCH(QString, pathValue);
         QFETCH(int, pathSize);
         QFETCH(QString, folderValue);

@@ -19,8 +19,7 @@ class TestFrmHelp : public QObject {
     }
 
     void layoutAndInstructions() {
-        // The instructions character for character, in a fixed label that wraps them, and the OK
-        // button first in the tab order but not the default; both keep their place when shown.
+        // The instructions character for character, in a fixed wrapping label below OK.
         frmHelp window(nullptr);
         const QString expected = QStringLiteral(
             "Instructions:\n"

@@ -31,8 +31,7 @@ class TestFrmScores : public QObject {
     }
 
     void showsTheStoredTableInItsRows() {
-        // Scores without zeros in front, names as typed; every label sizes itself to its text,
-        // in the table's font, left-aligned at its row; the OK button stays last and plain.
+        // The stored table, one place a row, each label sized to its text in the table font.
         store({0, 32767, 150, 7, 0, 0},
               {"", "Ada Lovelace", "  blanks around  ", "<b>not bold</b> & co", "Zo\xC3\xAB", ""});
         frmScores window(game, nullptr);
@@ -65,8 +64,7 @@ class TestFrmScores : public QObject {
     }
 
     void refreshReadsTheFileAgain() {
-        // A missing file is an empty table; a later one shows on refresh, a long name widening
-        // its label to the right.
+        // No file shows an empty table; refresh shows the file's new table.
         platform.files.clear();
         frmScores window(game, nullptr);
         window.show();

@@ -46,8 +46,7 @@ std::array<std::int16_t, 10> slotsFor(const std::vector<int>& cells) {
 }
 
 TEST_F(BlocksTest, AScoredBlockVanishesCellByCellOnItsSchedule) {
-    // A starter arms exactly its block's timers; each paints its slot's cell empty, and the
-    // ninth ends the clearing and searches again, finding nothing here.
+    // Each slot's timer paints its cell empty on schedule; the ninth ends the clearing.
     const std::vector<std::pair<std::vector<int>, std::vector<int>>> blocks = {
         {{1, 2, 6, 7}, {250, 300, 350, 400}},
         {{4, 5, 9, 10, 14, 15}, {200, 250, 300, 350, 400, 450}},
@@ -89,8 +88,7 @@ TEST_F(BlocksTest, AScoredBlockVanishesCellByCellOnItsSchedule) {
 }
 
 TEST_F(BlocksTest, TheFirstCompleteCandidateInTableOrderIsTheOneScored) {
-    // On any board the search takes the first complete block of the ordered list, and only it;
-    // with none, it redraws the board.
+    // On any board only the first complete block in table order is scored; none: a redraw.
     game.intPiecesLeft = 0;  // no clearing, so one search at a time
     const auto table = candidates();
     std::vector<std::set<int>> boards;
@@ -210,8 +208,7 @@ TEST_F(BlocksTest, WithNoPieceLeftAStarterArmsNothingAndLeavesTheFlag) {
 }
 
 TEST(HeldClick, WaitsForTheEndOfEveryClearingAndOnlyTheFirstIsKept) {
-    // A click during a clearing is carried out when the last clearing of the chain ends, with
-    // the piece current then, and starts its own count of searches.
+    // A click during clearings is placed when the last ends, with the piece current then.
     struct Case {
         const char* name;
         std::vector<int> filled;

@@ -7,8 +7,7 @@ namespace {
 using CatalogueTest = GameTest;
 
 TEST_F(CatalogueTest, ReadsTheFirstThirtyFiveLinesWhateverTheirEnds) {
-    // Lines end at CR LF, CR or LF ("\n\r" closes an empty line), an unterminated last line
-    // counts, lines past the 35th are never used, and every piece shows waiting in the strip.
+    // Lines end at CR LF, CR or LF; the last may lack one; lines past the 35th are unused.
     const auto line = [](int k) {
         return k == 4 ? "" : k == 5 ? "0000100001234 tail" : "1" + std::to_string(k);
     };

@@ -1,5 +1,4 @@
-// The game tests' Platform: NullPlatform's virtual clock and files, plus records of what the game
-// shows and asks, scripted answers and chance, and files and folders that fail.
+// The game tests' Platform: NullPlatform plus records, scripted answers and failing files.
 #pragma once
 
 #include <array>

@@ -110,8 +110,7 @@ TEST_F(GameFlowTest, DealingDrawsAgainUntilAnUndealtPieceComesUp) {
 }
 
 TEST_F(GameFlowTest, TheLastPieceRunningOutOfTimeEndsTheGameWithoutPenalty) {
-    // The label shows 0; the turn timer stops before the game-over box, the high-score check
-    // follows it, and no timer runs after the game.
+    // The last piece's ten seconds end the game with no penalty and a stopped turn timer.
     start(1);
     game.intPiecesLeft = 0;
     game.AddScore(20);
@@ -132,8 +131,7 @@ TEST_F(GameFlowTest, TheLastPieceRunningOutOfTimeEndsTheGameWithoutPenalty) {
 }
 
 TEST_F(GameFlowTest, AWholeGameDealsEachPieceOnceAndEndsOnce) {
-    // A scripted player places single cells into 2x2 blocks and skips every seventh piece, the
-    // last one too: it costs 7 and leaves the label at 10.
+    // A player placing cells into 2x2 blocks and skipping each seventh piece (the last too).
     writeShapes(std::vector<std::string>(35, kSingle));
     game.LoadShapes();
     game.ResetLabels();

@@ -102,8 +102,7 @@ struct HighScoresTest : GameTest {
 };
 
 TEST_F(HighScoresTest, AScoreEntersBelowEqualScoresAndPushesPlaceFiveOut) {
-    // The first place with a strictly lower score takes the entry; the rest move down. Only
-    // place 1 is congratulated; a score that does not enter shows and writes nothing.
+    // A score enters above the first lower one; only place 1 is congratulated.
     for (auto [score, place] :
          {std::pair{150, 1}, {100, 2}, {99, 2}, {60, 4}, {21, 5}, {20, 0}, {0, 0}}) {
         SCOPED_TRACE(score);
@@ -136,8 +135,7 @@ TEST_F(HighScoresTest, AScoreEntersBelowEqualScoresAndPushesPlaceFiveOut) {
 }
 
 TEST_F(HighScoresTest, TheNameBoxProposesTheLastNameAndCancelStoresAnEmptyOne) {
-    // Without a file the table is five places of 0. The name typed is proposed next time; a
-    // cancelled box gives an empty name. The new file holds exactly the scrambled lines.
+    // The name box proposes the last name; a cancel stores an empty one; exact new file.
     fake.inputAnswers = {"Ann", ""};
     game.intHighScore = {0, 1, 2, 3, 4, 5};
     game.CheckHighScore(7);
@@ -182,8 +180,7 @@ TEST_F(HighScoresTest, AFileThatCannotBeReadReplacedOrLockedIsReportedAndKept) {
 }
 
 TEST_F(HighScoresTest, AnInstalledCopyKeepsItsTableInThePlayersOwnFolder) {
-    // Beside the program when its folder takes new files; else in the player's folder, which
-    // starts as a copy of the table shipped beside the program.
+    // A read-only program folder keeps the table in the player's folder, shipped table first.
     const std::string own = fake.userDataFolder() + "/Config.cfg";
     for (bool installed : {false, true}) {
         SCOPED_TRACE(installed ? "installed" : "portable");
@@ -205,8 +202,7 @@ TEST_F(HighScoresTest, AnInstalledCopyKeepsItsTableInThePlayersOwnFolder) {
 }
 
 TEST_F(HighScoresTest, AnEntryGoesIntoTheTableAsItIsOnDiskWhenItIsSaved) {
-    // Another copy of the game stored a better table while the name was typed: nothing of it
-    // is lost, and the new entry takes its place in it.
+    // A table another copy saved while the name was typed keeps its entries.
     fake.files[config] = encodeHighScoreFile(scores, names);
     fake.duringBox = [&](const std::string& box) {
         if (box.rfind("ask ", 0) == 0) {

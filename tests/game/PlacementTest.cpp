@@ -34,9 +34,7 @@ TEST_F(PlacementTest, EdgeTestRefusesExactlyThePositionsThatLeaveOrWrap) {
 }
 
 TEST_F(PlacementTest, FootprintAndPreviewReadTheCharactersByTheirOwnRules) {
-    // A position covers its cell only for "1" (the key square also for "2"); a filled covered
-    // cell, and only such a cell, is an overlap, and a piece covering nothing never fits. The
-    // preview shows a position filled, with its own picture, for any digit but "0".
+    // Footprint: exact "1" (key square also "2"); preview: any digit but "0".
     const std::vector<std::tuple<std::string, int, std::vector<int>, std::string>> cases = {
         {kPlus, 7, {2, 6, 7, 8, 12}, ".#.###.#."},
         {"000020000", 13, {13}, "....#...."},
@@ -80,9 +78,7 @@ TEST_F(PlacementTest, FootprintAndPreviewReadTheCharactersByTheirOwnRules) {
 }
 
 TEST_F(PlacementTest, AClickPlacesThePieceOnlyWhereItFits) {
-    // Off the edge or wrapping, onto a filled cell, covering nothing or off the board, nothing
-    // happens. A piece that fits is written and shown, earns nothing by itself, leaves the
-    // scratch state clean, and the next piece is dealt.
+    // A click places the current piece only where it fits, then deals the next.
     struct Click {
         std::string pattern;
         std::vector<int> filled;
