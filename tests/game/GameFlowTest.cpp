@@ -84,8 +84,6 @@ TEST_F(GameFlowTest, SkipCostsSevenNeverBelowZeroAndRestartsTheSecond) {
     EXPECT_EQ(fake.timeLabel, timeText(10));
     fake.advance(1);
     EXPECT_EQ(fake.timeLabel, timeText(9));
-    game.AddScore(5);
-    EXPECT_EQ(fake.scoreLabel, scoreText(28));
 }
 
 TEST_F(GameFlowTest, DealingDrawsAgainUntilAnUndealtPieceComesUp) {
