@@ -152,6 +152,7 @@ TEST_F(GameFlowTest, AWholeGameDealsEachPieceOnceAndEndsOnce) {
     EXPECT_EQ(fake.timeLabel, timeText(10));
     EXPECT_EQ(gameOverBoxes(), 1);
     EXPECT_EQ(fake.boxes.at(1).rfind("ask ", 0), 0u) << "the high-score check follows";
+    EXPECT_FALSE(fake.fireNext()) << "no timer runs after the game";
     std::array<int, 36> current{}, dealt{};
     for (auto [k, cell] : fake.stripLog) {
         current[k] += cell == kCurrent;
