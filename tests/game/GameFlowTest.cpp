@@ -112,9 +112,10 @@ TEST_F(GameFlowTest, TheLastPieceRunningOutOfTimeEndsTheGameWithoutPenalty) {
     start(1);
     game.intPiecesLeft = 0;
     game.AddScore(20);
-    std::vector<bool> turnTimerAtBoxes;
+    std::vector<bool> turnTimerAtBoxes, inGameAtBoxes;
     fake.duringBox = [&](const auto&) {
         turnTimerAtBoxes.push_back(fake.running(TimerId::TimeLeft));
+        inGameAtBoxes.push_back(game.blnInGame);
     };
     fake.advance(9999);
     EXPECT_EQ(state(), "Score\n20|Time Left\n1|piece 1|0 left|playing");
@@ -124,6 +125,10 @@ TEST_F(GameFlowTest, TheLastPieceRunningOutOfTimeEndsTheGameWithoutPenalty) {
     ASSERT_GE(fake.boxes.size(), 2u);
     EXPECT_EQ(fake.boxes[1].rfind("ask ", 0), 0u) << "the high-score check follows";
     EXPECT_EQ(turnTimerAtBoxes, std::vector<bool>(fake.boxes.size(), false));
+    // The game is over before the name is asked: the game-over box alone sees it running.
+    std::vector<bool> overAfterTheFirst(fake.boxes.size(), false);
+    overAfterTheFirst[0] = true;
+    EXPECT_EQ(inGameAtBoxes, overAfterTheFirst);
     EXPECT_EQ(fake.scoresWindowShown, 1);
     EXPECT_FALSE(fake.fireNext());
 }

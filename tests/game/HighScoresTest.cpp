@@ -53,7 +53,7 @@ TEST(HighScoreFile, ScoreFieldsAreFiveDigitsAndReadAsLeadingNumbers) {
     const std::vector<std::pair<std::string, int>> read = {
         {"00150", 150},     {"  42x", 42}, {"+7", 7},        {"-0012", -12},     {"12-3", 12},
         {"abc", 0},         {"", 0},       {"99999", 32767}, {"-99999", -32768}, {"32768", 32767},
-        {"-32768", -32768}, {"-", 0},
+        {"-32768", -32768}, {"-", 0},      {" 1 2", 12},
     };
     for (const auto& [field, value] : read) {
         EXPECT_EQ(scoreFieldValue(field), value) << '"' << field << '"';
