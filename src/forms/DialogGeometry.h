@@ -1,7 +1,9 @@
-// Layout helpers shared by the small dialogs: twips to pixels, and centring on the screen.
+// What the small windows share: twips to pixels, and centring themselves on the screen.
 #pragma once
 
+#include <QDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -28,5 +30,34 @@ inline void centreOnScreen(QWidget* window) {
     window->move(area.x() + static_cast<int>(std::lround(left)),
                  area.y() + static_cast<int>(std::lround(top)));
 }
+
+// A small window of the game (scores, how to play, about): modal over the main window, centred
+// on the screen when first shown, once its outer size is known. Escape closes it only where it
+// has a cancel button.
+class SmallWindow : public QDialog {
+  public:
+    using QDialog::QDialog;
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        if (!centred_) {
+            centred_ = true;
+            centreOnScreen(this);
+        }
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && !escapeCloses_) {
+            event->ignore();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    }
+    void setEscapeCloses(bool closes) { escapeCloses_ = closes; }
+
+  private:
+    bool centred_ = false;
+    bool escapeCloses_ = false;
+};
 
 }  // namespace fitzel

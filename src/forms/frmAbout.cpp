@@ -78,7 +78,7 @@ const QString frmAbout::kWebBase = QStringLiteral("https://www.example.com/");
 
 frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owner,
                    Registry& registry, SystemServices& services)
-    : QDialog(owner),
+    : SmallWindow(owner),
       game_(game),
       programFolder_(programFolder),
       registry_(registry),
@@ -90,7 +90,9 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     setFixedSize(twips(5730), twips(3555));
 
     cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 4245, 2625, 1260, 345);
-    cmdOK->setDefault(true);  // Escape closes every dialog, which makes it the cancel button too
+    // The default button (Enter) and the cancel button (Escape).
+    cmdOK->setDefault(true);
+    setEscapeCloses(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     picIcon = new QLabel(this);
@@ -160,14 +162,6 @@ QString frmAbout::loadIconCell(const QString& path, QPixmap& cell) {
     }
     cell = QPixmap::fromImage(picture.copy(0, 0, cellWidth, picture.height()));
     return {};
-}
-
-void frmAbout::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        centreOnScreen(this);
-    }
 }
 
 void frmAbout::paintEvent(QPaintEvent* event) {

@@ -2,9 +2,9 @@
 #pragma once
 
 #include <QColor>
-#include <QDialog>
 #include <QPoint>
 #include <QString>
+#include "forms/DialogGeometry.h"
 
 #include <array>
 #include <string>
@@ -16,13 +16,12 @@ class QLabel;
 class QPaintEvent;
 class QPixmap;
 class QPushButton;
-class QShowEvent;
 
 namespace fitzel {
 
 class modGeneral;
 
-class frmAbout : public QDialog {
+class frmAbout : public SmallWindow {
     Q_OBJECT
 
   public:
@@ -74,7 +73,6 @@ class frmAbout : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     void Form_Load();
@@ -89,7 +87,6 @@ class frmAbout : public QDialog {
     QString programFolder_;
     Registry& registry_;
     SystemServices& services_;
-    bool centred_ = false;
 };
 
 }  // namespace fitzel

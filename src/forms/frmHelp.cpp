@@ -10,7 +10,7 @@
 
 namespace fitzel {
 
-frmHelp::frmHelp(QWidget* owner) : QDialog(owner) {
+frmHelp::frmHelp(QWidget* owner) : SmallWindow(owner) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Fitzel! - How To Play."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -50,23 +50,6 @@ void frmHelp::Form_Load() {
     for (const char* line : kLines) {
         lblHelp->setText(lblHelp->text() + QChar(10) + QString::fromLatin1(line));
     }
-}
-
-void frmHelp::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (centred_) {
-        return;
-    }
-    centred_ = true;
-    centreOnScreen(this);
-}
-
-void frmHelp::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void frmHelp::OKButton_Click() {

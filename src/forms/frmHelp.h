@@ -1,16 +1,14 @@
 // The How To Play window: the instructions and an OK button.
 #pragma once
 
-#include <QDialog>
+#include "forms/DialogGeometry.h"
 
-class QKeyEvent;
 class QLabel;
 class QPushButton;
-class QShowEvent;
 
 namespace fitzel {
 
-class frmHelp : public QDialog {
+class frmHelp : public SmallWindow {
     Q_OBJECT
 
   public:
@@ -20,16 +18,9 @@ class frmHelp : public QDialog {
     QPushButton* OKButton = nullptr;
     QLabel* lblHelp = nullptr;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-    // The window has no cancel button, so Escape does not close it.
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     void Form_Load();
     void OKButton_Click();
-
-    bool centred_ = false;
 };
 
 }  // namespace fitzel

@@ -40,7 +40,7 @@ void setAutoSizedText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-frmScores::frmScores(modGeneral& game, QWidget* owner) : QDialog(owner), game_(game) {
+frmScores::frmScores(modGeneral& game, QWidget* owner) : SmallWindow(owner), game_(game) {
     setObjectName(QStringLiteral("frmScores"));
     setWindowTitle(QStringLiteral("Fitzel! - Scores."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -74,22 +74,6 @@ void frmScores::refresh() {
         setAutoSizedText(lblScore[k], QString::number(game_.intHighScore[k]));
         setAutoSizedText(lblName[k], QString::fromStdString(game_.strHighName[k]));
     }
-}
-
-void frmScores::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        centreOnScreen(this);
-    }
-}
-
-void frmScores::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void frmScores::cmdOK_Click() {

@@ -1,20 +1,18 @@
 // The high-score window: the five places of the table, scores on the left and names beside them.
 #pragma once
 
-#include <QDialog>
+#include "forms/DialogGeometry.h"
 
 #include <array>
 
-class QKeyEvent;
 class QLabel;
 class QPushButton;
-class QShowEvent;
 
 namespace fitzel {
 
 class modGeneral;
 
-class frmScores : public QDialog {
+class frmScores : public SmallWindow {
     Q_OBJECT
 
   public:
@@ -30,17 +28,11 @@ class frmScores : public QDialog {
     std::array<QLabel*, 6> lblName{};
     QPushButton* cmdOK = nullptr;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-    // The window has no cancel button, so Escape does not close it.
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     void Form_Load();
     void cmdOK_Click();
 
     modGeneral& game_;
-    bool centred_ = false;
 };
 
 }  // namespace fitzel
