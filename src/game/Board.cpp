@@ -39,17 +39,16 @@ void modGeneral::DrawBoard() {
 
 void modGeneral::showBoardCell(int n, bool filled) {
     const std::string path = dataPath(filled ? kGridFilledFile : kGridEmptyFile);
-    const std::string fault =
-        platform_.showBoardCell(n, filled ? CellLook::Filled : CellLook::Empty, path);
-    if (!fault.empty()) {
-        platform_.fatalError(path, fault);
-    }
+    mustShow(path, platform_.showBoardCell(n, filled ? CellLook::Filled : CellLook::Empty, path));
 }
 
 void modGeneral::showPreviewCell(int n, bool filled) {
     const std::string path = dataPath(filled ? kPreviewFilledFile : kPreviewEmptyFile);
-    const std::string fault =
-        platform_.showPreviewCell(n, filled ? CellLook::Filled : CellLook::Empty, path);
+    mustShow(path, platform_.showPreviewCell(n, filled ? CellLook::Filled : CellLook::Empty, path));
+}
+
+void modGeneral::mustShow(const std::string& path, const std::string& fault) {
+    // A picture the game cannot show is a broken data file: the game cannot go on without it.
     if (!fault.empty()) {
         platform_.fatalError(path, fault);
     }

@@ -41,10 +41,7 @@ void modGeneral::ResetPieceStrip() {
 
 void modGeneral::showPieceCell(int k, int cell) {
     const std::string path = dataPath(piecePictureFile(k));
-    const std::string fault = platform_.showPieceCell(k, path, cell);
-    if (!fault.empty()) {
-        platform_.fatalError(path, fault);
-    }
+    mustShow(path, platform_.showPieceCell(k, path, cell));
 }
 
 }  // namespace fitzel

@@ -148,6 +148,8 @@ class modGeneral {
     void showPieceCell(int k, int cell);
     void showBoardCell(int n, bool filled);
     void showPreviewCell(int n, bool filled);
+    // Ends the program, naming the picture, when it could not be shown.
+    void mustShow(const std::string& path, const std::string& fault);
 
     Platform& platform_;
     // Why the high-score file last read could not be read, or empty; a table that could not
