@@ -47,7 +47,6 @@ bool NullPlatform::fireNext() {
     // A running timer fires again one interval on, unless its handler stops it.
     t.due += t.interval;
     t.order = ++armings_;
-    timerFired(static_cast<TimerId>(next));
     if (game_ != nullptr) {
         game_->onTimer(static_cast<TimerId>(next));
     }

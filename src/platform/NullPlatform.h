@@ -71,9 +71,6 @@ class NullPlatform : public Platform {
     [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override;
 
   protected:
-    // Called when a timer fires, before the game hears of it.
-    virtual void timerFired(TimerId) {}
-
     std::string folder_;
     modGeneral* game_ = nullptr;
 
