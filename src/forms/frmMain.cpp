@@ -1,9 +1,9 @@
 // The main window: lays out the controls, routes menus, clicks, keys and ticks to the game.
 #include "forms/frmMain.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -18,6 +18,8 @@
 #include <cmath>
 #include <utility>
 
+#include "forms/Lettering.h"
+#include "forms/ScriptLabel.h"
 #include "forms/frmAbout.h"
 #include "forms/frmHelp.h"
 #include "game/DataFiles.h"
@@ -37,7 +39,7 @@ constexpr int px(int twips) {
     return twips / 15;
 }
 
-const QColor kBackground(255, 224, 192);
+const QColor kBackground(lettering::kGroundRed, lettering::kGroundGreen, lettering::kGroundBlue);
 const QColor kPanelFill(102, 102, 102);
 const QColor kPanelBorder(0, 0, 0);
 const QColor kFrameRed(255, 0, 0);
@@ -118,19 +120,13 @@ class ClientArea : public QWidget {
     }
 };
 
-// "Brush Script MT" where the system has it; else a script face of about the same size.
-QFont labelFont() {
-    QFont font;
-    if (QFontDatabase::families().contains(QStringLiteral("Brush Script MT"))) {
-        font.setFamily(QStringLiteral("Brush Script MT"));
-        font.setPointSizeF(20.25);
-        font.setItalic(true);
-    } else {
-        font.setFamily(QStringLiteral("Dancing Script"));
-        font.setPointSizeF(20);
+// A screen reader tells a picture box as a picture, as it would a label showing one.
+QAccessibleInterface* pictureBoxAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     }
-    font.setBold(true);
-    return font;
+    return nullptr;
 }
 
 // Opens one of the secondary windows modally over the main window and waits for it to close.
@@ -204,20 +200,29 @@ void BoardOverlay::paintEvent(QPaintEvent*) {
 
 // --- PictureBox ---
 
-PictureBox::PictureBox(QWidget* parent, bool fixedSize) : QLabel(parent), fixedSize_(fixedSize) {
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setFrameShape(QFrame::NoFrame);
-    setContentsMargins(0, 0, 0, 0);
-    setMargin(0);
-    setIndent(0);
-}
+PictureBox::PictureBox(QWidget* parent, bool fixedSize) : QWidget(parent), fixedSize_(fixedSize) {}
 
 void PictureBox::showPicture(const QPixmap& picture) {
-    setPixmap(picture);
+    picture_ = picture;
     if (!fixedSize_) {
         // A picture drawn for a screen at 200% has twice the pixels in the same place.
         resize(picture.deviceIndependentSize().toSize());
     }
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (ground_.isValid()) {
+        painter.fillRect(rect(), ground_);
+    }
+    if (border_) {
+        painter.setPen(QPen(Qt::black, 0));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    // Inside the border, when there is one.
+    const int inset = border_ ? 1 : 0;
+    painter.drawPixmap(inset, inset, picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
@@ -249,6 +254,8 @@ frmMain::frmMain(QWidget* parent)
     // Icons find their "@2x" twins themselves.
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
+    // (Installed once, however many windows are made.)
+    QAccessible::installFactory(pictureBoxAccessible);
     client_ = new ClientArea(this);
     setCentralWidget(client_);
     buildControls();
@@ -288,10 +295,7 @@ void frmMain::buildControls() {
         pic->setObjectName(QStringLiteral("picPieces%1").arg(k));
         pic->move(px(kStripTwips[k - 1].first), px(kStripTwips[k - 1].second));
         pic->resize(0, 0);
-        pic->setAutoFillBackground(true);
-        QPalette palette = pic->palette();
-        palette.setColor(QPalette::Window, kCellGrey);
-        pic->setPalette(palette);
+        pic->setGround(kCellGrey);
         pic->setAccessibleName(QStringLiteral("Piece %1").arg(k));
         picPieces_[k] = pic;
     }
@@ -320,13 +324,8 @@ void frmMain::buildControls() {
         if (key) {
             // The key square: its own place and size, a grey ground and a single-line border.
             pic->setGeometry(px(3780), px(4290), px(480), px(465));
-            pic->setFrameStyle(QFrame::Box | QFrame::Plain);
-            pic->setLineWidth(1);
-            pic->setAutoFillBackground(true);
-            QPalette palette = pic->palette();
-            palette.setColor(QPalette::Window, kCellGrey);
-            palette.setColor(QPalette::WindowText, Qt::black);
-            pic->setPalette(palette);
+            pic->setGround(kCellGrey);
+            pic->setBorder(true);
         } else {
             pic->move(px(3345 + 450 * column), px(3840 + 450 * row));
             pic->resize(px(450), px(450));
@@ -337,16 +336,11 @@ void frmMain::buildControls() {
         picEG_[n] = pic;
     }
 
-    const QFont font = labelFont();
-    auto makeLabel = [this, &font](const char* name, const char* spoken, int top) {
-        auto* label = new QLabel(client_);
+    auto makeLabel = [this](const char* name, const char* spoken, int top) {
+        auto* label = new ScriptLabel(client_);
         label->setObjectName(QString::fromLatin1(name));
         label->setAccessibleName(QString::fromLatin1(spoken));
         label->setGeometry(px(3240), px(top), px(1620), px(1005));
-        label->setFont(font);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setWordWrap(false);
         return label;
     };
     lblTimeRemaining_ = makeLabel("lblTimeRemaining", "Time left", 5520);

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QPixmap>
 #include <array>
 #include <memory>
 
@@ -20,21 +21,30 @@ class QtPlatform;
 
 // A picture box: shows its picture at its top-left corner and reports a click (a press and a
 // release of the left button on it). It takes the size of each picture it is given, unless its
-// size is fixed.
-class PictureBox : public QLabel {
+// size is fixed. A plain widget that draws the picture itself: the window holds 69 of them.
+class PictureBox : public QWidget {
     Q_OBJECT
   public:
     explicit PictureBox(QWidget* parent, bool fixedSize = false);
     void showPicture(const QPixmap& picture);
+    const QPixmap& pixmap() const { return picture_; }
+    // The colour shown where the picture does not cover the box (none: the window's).
+    void setGround(const QColor& colour) { ground_ = colour; }
+    // A black line one pixel wide round the box; the picture then starts inside it.
+    void setBorder(bool on) { border_ = on; }
 
   signals:
     void clicked();
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    QPixmap picture_;
+    QColor ground_;
+    bool border_ = false;
     bool fixedSize_;
     bool pressed_ = false;
 };

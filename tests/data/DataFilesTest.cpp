@@ -15,6 +15,8 @@
 #include <tuple>
 #include <vector>
 
+#include "forms/Lettering.h"
+
 namespace {
 
 const QString kSource = QStringLiteral(FITZEL_SOURCE_DIR);
@@ -174,6 +176,13 @@ TEST(Pictures, HaveTheirSizesAndEmptyAndFilledCellsTellApart) {
         const QString icon = QString("data/icons/hicolor/%1x%1/apps/fitzel.png").arg(size);
         EXPECT_EQ(QImage(kSource + "/" + icon).size(), QSize(size, size)) << size;
     }
+    // The lettering: a line high, the text's advance and the margins wide.
+    for (const auto& piece : fitzel::lettering::kPieces) {
+        const QImage image(
+            QString("%1/src/forms/resources/lettering/%2.bmp").arg(kSource, piece.name));
+        EXPECT_EQ(image.height(), fitzel::lettering::kLineHeight) << piece.name;
+        EXPECT_GT(image.width(), 2 * fitzel::lettering::kPad) << piece.name;
+    }
     for (const auto& [empty, full] :
          {std::pair{"GridEmpty.bmp", "GridFilled.bmp"}, std::pair{"EGEmpty.bmp", "EGFilled.bmp"}}) {
         const QImage a(kData + empty), b(kData + full);
@@ -195,6 +204,9 @@ std::vector<QString> twinnedPictures() {
     for (int piece = 1; piece <= kPieces; ++piece) {
         paths.push_back(piecePicture(piece));
     }
+    for (const auto& piece : fitzel::lettering::kPieces) {
+        paths.push_back(QString("src/forms/resources/lettering/%1.bmp").arg(piece.name));
+    }
     return paths;
 }
 
@@ -211,7 +223,8 @@ TEST(TwiceTheSize, EachTwinIsTheSamePictureDrawnFiner) {
             QImage(kSource + "/" + twinOf(path)).convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(one.isNull() || two.isNull()) << path.toStdString();
         ASSERT_EQ(two.size(), one.size() * 2) << path.toStdString();
-        const bool drawnAnew = path.contains("icon") || path.contains("skip");
+        const bool drawnAnew =
+            path.contains("icon") || path.contains("skip") || path.contains("lettering");
         int strays = 0;
         for (int y = 0; y < one.height() && !drawnAnew; ++y) {
             for (int x = 0; x < one.width(); ++x) {

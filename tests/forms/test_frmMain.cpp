@@ -1,4 +1,5 @@
 // Tests of the main window: layout, menus, start-up, play by clicks and keys, preview, leaving.
+#include <QAccessible>
 #include <QDir>
 #include <QMenuBar>
 #include <QPushButton>
@@ -23,8 +24,8 @@ namespace {
 QRect twips(int x, int y, int w = 0, int h = 0) {
     return QRect(x / 15, y / 15, w / 15, h / 15);
 }
-QImage shown(const QLabel* label) {
-    return label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+QImage shown(const PictureBox* box) {
+    return box->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
 }
 // A picture of the window's resources (":/...") or of the data files beside the test.
 QImage picture(const QString& name) {
@@ -219,6 +220,69 @@ class TestFrmMain : public QObject {
         QCOMPARE(w->lblTimeRemaining()->accessibleDescription(), QStringLiteral("9"));
         QCOMPARE(w->lblScore()->accessibleName(), QStringLiteral("Score"));
         QCOMPARE(w->lblScore()->accessibleDescription(), QString::number(game.intScore));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->picGrid(7))->role(),
+                 QAccessible::Graphic);
+    }
+
+    void labelsAreSpeltInTheLettering_data() {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<bool>("lettered");  // every character has a picture
+        QTest::newRow("one digit") << "0" << true;
+        QTest::newRow("two digits") << "10" << true;
+        QTest::newRow("five digits") << "32767" << true;
+        QTest::newRow("the other digits") << "45980" << true;
+        QTest::newRow("no picture for it") << "?" << false;
+    }
+
+    void labelsAreSpeltInTheLettering() {
+        // Each line one lettering line high, centred: the heading is its own picture, exactly
+        // where centring puts it; the number is centred under it, whatever spells it.
+        QFETCH(QString, number);
+        QFETCH(bool, lettered);
+        const auto w = window();
+        QLabel* label = w->lblScore();
+        label->setText("Score\n" + number);
+        const QImage grabbed = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb ground = qRgb(255, 224, 192);
+        // The columns holding ink between two rows.
+        auto inkColumns = [&](int top, int bottom) {
+            int left = grabbed.width(), right = -1;
+            for (int y = top; y < bottom; ++y)
+                for (int x = 0; x < grabbed.width(); ++x)
+                    if (grabbed.pixel(x, y) != ground) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            return std::pair(left, right);
+        };
+
+        const QImage word = picture(":/lettering/score.bmp");
+        const int x = (label->width() - (word.width() - 8)) / 2 - 4;
+        for (int y = 0; y < word.height(); ++y)
+            for (int i = 0; i < word.width(); ++i) {
+                const QRgb want = word.pixel(i, y), got = grabbed.pixel(x + i, y);
+                QVERIFY2(std::abs(qRed(want) - qRed(got)) <= 2 &&
+                             std::abs(qBlue(want) - qBlue(got)) <= 2,
+                         qPrintable(QStringLiteral("at %1, %2").arg(i).arg(y)));
+            }
+
+        const auto [left, right] = inkColumns(word.height(), 2 * word.height());
+        QVERIFY(right > left + 4);
+        QVERIFY(std::abs(left - (label->width() - 1 - right)) <= 4);
+        if (lettered) {
+            // Spelt with pictures, a digit's ink is its picture's, wherever it stands.
+            const QImage first = picture(":/lettering/digit" + number.left(1) + ".bmp");
+            int firstInk = first.width();
+            for (int y = 0; y < first.height(); ++y)
+                for (int i = 0; i < first.width(); ++i)
+                    if (first.pixel(i, y) != ground)
+                        firstInk = std::min(firstInk, i);
+            int digitsWidth = 0;
+            for (QChar c : number)
+                digitsWidth += picture(":/lettering/digit" + QString(c) + ".bmp").width() - 8;
+            QCOMPARE(left, (label->width() - digitsWidth) / 2 - 4 + firstInk);
+        }
+        QCOMPARE(inkColumns(2 * word.height(), grabbed.height()).second, -1);
     }
 
     void previewTintsTheCellsAClickWouldTake_data() {
@@ -275,7 +339,7 @@ class TestFrmMain : public QObject {
         modGeneral& game = w->game();
         auto state = [&] {
             QList<qint64> keys;
-            for (QLabel* pic : w->clientArea()->findChildren<PictureBox*>()) {
+            for (const PictureBox* pic : w->clientArea()->findChildren<PictureBox*>()) {
                 keys << pic->pixmap().cacheKey();
             }
             return std::tuple(keys, game.blnGrid, game.intScore, game.intTimeLeft,

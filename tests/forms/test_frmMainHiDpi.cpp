@@ -14,8 +14,8 @@ QImage picture(const QString& name) {
         name.startsWith(':') ? name : QCoreApplication::applicationDirPath() + '/' + name;
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
-QImage shown(const QLabel* label) {
-    return label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+QImage shown(const PictureBox* box) {
+    return box->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -71,6 +71,19 @@ class TestFrmMainHiDpi : public QObject {
         for (int y = first.y(); y < first.y() + filled.height(); ++y) {
             for (int x = second.x() - 3; x <= second.x() + 2; ++x) {
                 QVERIFY2(colours.count(screen.pixel(x, y)), qPrintable(QString::number(y)));
+            }
+        }
+
+        // The labels' lettering too: the heading is its 2x picture, pixel for pixel give or take
+        // the rounding of its ink.
+        const QImage label =
+            window.lblScore()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage heading = picture(":/lettering/score@2x.bmp");
+        const int left = 2 * ((window.lblScore()->width() - (heading.width() / 2 - 8)) / 2 - 4);
+        for (int y = 0; y < heading.height(); ++y) {
+            for (int x = 0; x < heading.width(); ++x) {
+                QVERIFY(std::abs(qGreen(heading.pixel(x, y)) - qGreen(label.pixel(left + x, y))) <=
+                        2);
             }
         }
     }

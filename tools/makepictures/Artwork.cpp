@@ -1,14 +1,16 @@
-// The game's artwork, drawn square by square: piece pictures, cell pictures, the Skip button
-// and the program's icon.
+// The game's artwork, drawn square by square: piece pictures, cell pictures, the Skip button,
+// the program's icon and the labels' lettering.
 #include "Artwork.h"
 
 #include <QFont>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
 #include <array>
 #include <cmath>
 
 #include "Shapes.h"
+#include "forms/Lettering.h"
 
 namespace makepictures {
 namespace {
@@ -149,6 +151,44 @@ QImage icon(int size) {
             const bool inPiece = piece[static_cast<std::size_t>(row * 3 + column)];
             drawBevel(p, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)),
                       inPiece ? kCurrent : kGreen, depth);
+        }
+    }
+    return image;
+}
+
+QImage lettering(const QString& text, int scale, QString& fault) {
+    namespace L = fitzel::lettering;
+    QFont font(L::kFamily);
+    font.setBold(true);
+    font.setPixelSize(L::kPixelSize);
+    const QFontMetrics metrics(font);
+    if (QFontInfo(font).family() != L::kFamily) {
+        fault = QStringLiteral("the font \"%1\" is not installed").arg(L::kFamily);
+        return {};
+    }
+    if (metrics.ascent() != L::kBaseline || metrics.lineSpacing() != L::kLineHeight) {
+        fault = QStringLiteral("the font's lines are not %1 pixels with the baseline at %2")
+                    .arg(L::kLineHeight)
+                    .arg(L::kBaseline);
+        return {};
+    }
+    // The layout is the font's at one scale; at two the text is drawn anew at twice the size.
+    const int width = metrics.horizontalAdvance(text) + 2 * L::kPad;
+    const QColor ground(L::kGroundRed, L::kGroundGreen, L::kGroundBlue);
+    QImage image = solid(width * scale, L::kLineHeight * scale, ground);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    font.setPixelSize(L::kPixelSize * scale);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QPoint(L::kPad * scale, L::kBaseline * scale), text);
+    p.end();
+    // A stroke on the outermost columns may have been cut off.
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixel(0, y) != ground.rgb() ||
+            image.pixel(image.width() - 1, y) != ground.rgb()) {
+            fault = QStringLiteral("\"%1\" reaches beyond its picture").arg(text);
+            return {};
         }
     }
     return image;

@@ -1,9 +1,10 @@
-// The game's artwork, drawn square by square: piece pictures, cell pictures, the Skip button
-// and the program's icon.
+// The game's artwork, drawn square by square: piece pictures, cell pictures, the Skip button,
+// the program's icon and the labels' lettering.
 #pragma once
 
 #include <QColor>
 #include <QImage>
+#include <QString>
 #include <string>
 
 namespace makepictures {
@@ -37,5 +38,10 @@ QImage skipButton(int scale = 1);
 
 // The program's icon at `size` x `size` pixels: a yellow piece on the green board.
 QImage icon(int size);
+
+// One picture of the labels' lettering (forms/Lettering.h): `text` in black script on the
+// window's ground. Null, with `fault` set, when the font is not installed, has other metrics
+// than the layout was made for, or reaches beyond the picture.
+QImage lettering(const QString& text, int scale, QString& fault);
 
 }  // namespace makepictures

@@ -7,6 +7,7 @@
 //   data/Config.cfg                     the empty high-score table
 //   data/icons/hicolor/NxN/apps/fitzel.png
 //   src/forms/resources/*.png           the artwork stored with the main window
+//   src/forms/resources/lettering/*.bmp the labels' words and digits
 // and, beside each picture the game shows, "name@2x" drawn for screens at 200%.
 // The output depends on nothing but Shapes.dat, so running it twice changes nothing.
 #include <QByteArray>
@@ -22,6 +23,7 @@
 
 #include "Artwork.h"
 #include "Shapes.h"
+#include "forms/Lettering.h"
 
 #ifdef FITZEL_HAVE_GAME_CODEC
 #include "game/HighScoreFile.h"
@@ -89,6 +91,16 @@ int main(int argc, char** argv) {
         saveImage(boardCell(true, scale), data + "GridFilled" + at + ".bmp", "BMP");
         saveImage(previewCell(false, scale), data + "EGEmpty" + at + ".bmp", "BMP");
         saveImage(previewCell(true, scale), data + "EGFilled" + at + ".bmp", "BMP");
+
+        // The labels' lettering, read like the game's bitmaps.
+        for (const auto& piece : fitzel::lettering::kPieces) {
+            QString fault;
+            const QImage image = lettering(QString::fromLatin1(piece.text), scale, fault);
+            if (image.isNull()) {
+                report("lettering: " + fault);
+            }
+            saveImage(image, resources + "lettering/" + piece.name + at + ".bmp", "BMP");
+        }
     }
 
     // The desktop's icons.

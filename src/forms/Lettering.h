@@ -1,0 +1,47 @@
+// The lettering of the main window's two labels ("Time Left", "Score" and their numbers): the
+// words and digits drawn once in the script face by the picture generator (tools/makepictures),
+// so that showing them needs no font at all. Shared by the generator and the labels.
+#pragma once
+
+#include <array>
+
+namespace fitzel::lettering {
+
+// Dancing Script Bold at 27 pixels: "Brush Script MT" at 20.25 points on a screen of 96 dots
+// an inch, which the labels were designed for.
+inline constexpr char kFamily[] = "Dancing Script";
+inline constexpr int kPixelSize = 27;
+
+// Each picture is one line high, its text's baseline kBaseline pixels down, and as wide as the
+// text's advance plus kPad blank pixels on each side, where the strokes of a script face reach
+// past their advance. Pictures set side by side kPad pixels into each other, and one line under
+// another, spell what the font would.
+inline constexpr int kLineHeight = 33;
+inline constexpr int kBaseline = 25;
+inline constexpr int kPad = 4;
+
+// The window's background, which the lettering is drawn on.
+inline constexpr int kGroundRed = 255, kGroundGreen = 224, kGroundBlue = 192;
+
+// What the labels show, each with its picture's name: ":/lettering/NAME.bmp" (and "NAME@2x.bmp"
+// drawn at twice the size). A whole word is one picture; numbers are spelt digit by digit.
+struct Piece {
+    const char* text;
+    const char* name;
+};
+inline constexpr std::array<Piece, 12> kPieces = {{
+    {"Time Left", "time-left"},
+    {"Score", "score"},
+    {"0", "digit0"},
+    {"1", "digit1"},
+    {"2", "digit2"},
+    {"3", "digit3"},
+    {"4", "digit4"},
+    {"5", "digit5"},
+    {"6", "digit6"},
+    {"7", "digit7"},
+    {"8", "digit8"},
+    {"9", "digit9"},
+}};
+
+}  // namespace fitzel::lettering
