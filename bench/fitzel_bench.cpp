@@ -23,9 +23,6 @@
 //                        timers instead of the window's own, for comparison)
 //   held-click           a board click during a clearing, --trials N times: how long it waits
 //                        and how much processor time the wait takes
-//
-// --preload-cells reads the four cell pictures while the window is being shown, as a start-up
-// that keeps them ready for the first game would.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -48,7 +45,6 @@
 #include <vector>
 
 #include "forms/frmMain.h"
-#include "game/DataFiles.h"
 #include "game/modGeneral.h"
 #include "platform/QtPlatform.h"
 
@@ -64,7 +60,6 @@ struct Options {
     int trials = 200;
     int games = 1;
     bool coarse = false;
-    bool preloadCells = false;
 };
 Options options;
 
@@ -425,15 +420,6 @@ void afterFirstFrame(QMainWindow* window) {
     }
 }
 
-void preloadCellPictures(fitzel::frmMain& window) {
-    const std::string folder = window.platform().programFolder();
-    for (const char* name : {fitzel::kGridEmptyFile, fitzel::kGridFilledFile,
-                             fitzel::kPreviewEmptyFile, fitzel::kPreviewFilledFile}) {
-        window.platform().pictures().picture(
-            QString::fromStdString(fitzel::pathInFolder(folder, name)));
-    }
-}
-
 // Watches every event of the application until the main window's first paint.
 class FirstFrameWatch : public QObject {
   protected:
@@ -445,11 +431,6 @@ class FirstFrameWatch : public QObject {
         auto* window = qobject_cast<QMainWindow*>(widget->window());
         if (window == nullptr) {
             return false;
-        }
-        if (event->type() == QEvent::Show && widget == window && options.preloadCells) {
-            if (auto* main = qobject_cast<fitzel::frmMain*>(window)) {
-                preloadCellPictures(*main);
-            }
         }
         if (event->type() == QEvent::Paint) {
             done_ = true;
@@ -493,7 +474,7 @@ int emptyWindowMain(int argc, char* argv[]) {
 int usage() {
     std::fputs(
         "usage: fitzel_bench start|empty-start|idle|empty-idle|playing|game|clear-order|"
-        "held-click [--trials N] [--games N] [--coarse] [--preload-cells]\n",
+        "held-click [--trials N] [--games N] [--coarse]\n",
         stderr);
     return 2;
 }
@@ -526,8 +507,6 @@ bool parse(int argc, char* argv[]) {
             options.games = std::max(1, std::atoi(argv[++i]));
         } else if (arg == "--coarse") {
             options.coarse = true;
-        } else if (arg == "--preload-cells") {
-            options.preloadCells = true;
         } else {
             known = false;
         }
