@@ -87,6 +87,16 @@ QRect boardCellRect(int n) {
 constexpr char kExitQuestion[] = "A game is still in progress! Are you sure you want to exit?     ";
 constexpr char kExitTitle[] = "Fitzel! - Exit?";
 
+// Fills a band `width` pixels wide just inside the rectangle, each pixel once (so that a
+// see-through colour is even all round).
+void fillBand(QPainter& painter, const QRect& r, int width, const QColor& colour) {
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
+    painter.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), colour);
+    painter.fillRect(QRect(r.left(), r.top() + width, width, r.height() - 2 * width), colour);
+    painter.fillRect(QRect(r.right() - width + 1, r.top() + width, width, r.height() - 2 * width),
+                     colour);
+}
+
 // The client area: the window's background with the strip's dark panel and the two red frames
 // drawn on it, beneath the picture cells.
 class ClientArea : public QWidget {
@@ -104,19 +114,9 @@ class ClientArea : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(kFramPieces, kPanelFill);
-        drawBorder(painter, kFramPieces, kPanelBorder);
-        drawBorder(painter, kFramGrid, kFrameRed);
-        drawBorder(painter, kFramEGGrid, kFrameRed);
-    }
-
-  private:
-    // A border kFrameWidth pixels wide, inside the rectangle.
-    static void drawBorder(QPainter& painter, const QRect& r, const QColor& colour) {
-        const int w = kFrameWidth;
-        painter.fillRect(QRect(r.left(), r.top(), r.width(), w), colour);
-        painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), colour);
-        painter.fillRect(QRect(r.left(), r.top(), w, r.height()), colour);
-        painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), colour);
+        fillBand(painter, kFramPieces, kFrameWidth, kPanelBorder);
+        fillBand(painter, kFramGrid, kFrameWidth, kFrameRed);
+        fillBand(painter, kFramEGGrid, kFrameWidth, kFrameRed);
     }
 };
 
@@ -175,26 +175,18 @@ void BoardOverlay::setState(const std::array<CellFit, kBoardCells + 1>& cells, i
 
 void BoardOverlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // A band `width` pixels wide inside the rectangle.
-    auto band = [&painter](const QRect& r, int width, const QColor& colour) {
-        painter.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
-        painter.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), colour);
-        painter.fillRect(QRect(r.left(), r.top() + width, width, r.height() - 2 * width), colour);
-        painter.fillRect(
-            QRect(r.right() - width + 1, r.top() + width, width, r.height() - 2 * width), colour);
-    };
     for (int n = 1; n <= kBoardCells; ++n) {
         const CellFit fit = cells_[n];
         if (fit != CellFit::None) {
             const int inset = kCursorWidth;
-            band(boardCellRect(n).adjusted(inset, inset, -inset, -inset), kTintWidth,
-                 fit == CellFit::Covers    ? kCoversTint
-                 : fit == CellFit::Clashes ? kClashesTint
-                                           : kRefusedTint);
+            fillBand(painter, boardCellRect(n).adjusted(inset, inset, -inset, -inset), kTintWidth,
+                     fit == CellFit::Covers    ? kCoversTint
+                     : fit == CellFit::Clashes ? kClashesTint
+                                               : kRefusedTint);
         }
     }
     if (cursor_ != 0) {
-        band(boardCellRect(cursor_), kCursorWidth, kCursorColour);
+        fillBand(painter, boardCellRect(cursor_), kCursorWidth, kCursorColour);
     }
 }
 
@@ -217,8 +209,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), ground_);
     }
     if (border_) {
-        painter.setPen(QPen(Qt::black, 0));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        fillBand(painter, rect(), 1, Qt::black);
     }
     // Inside the border, when there is one.
     const int inset = border_ ? 1 : 0;

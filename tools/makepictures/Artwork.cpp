@@ -109,10 +109,10 @@ QImage greenCell(int width, int height, int scale) {
 }
 
 QImage skipButton(int scale) {
-    QFont font("Dancing Script");
+    QFont font(fitzel::lettering::kFamily);
     font.setBold(true);
     font.setPixelSize(30 * scale);
-    if (QFontInfo(font).family() != "Dancing Script") {
+    if (QFontInfo(font).family() != fitzel::lettering::kFamily) {
         return {};
     }
     QImage image = greenCell(78, 38, scale);

@@ -33,7 +33,8 @@ QImage previewCell(bool filled, int scale = 1);
 QImage greenCell(int width, int height, int scale = 1);
 
 // The Skip button's face: "Skip" in red script on green (78 x 38). Needs a running
-// QGuiApplication for the font; returns a null image when "Dancing Script" is not installed.
+// QGuiApplication for the font; returns a null image when the labels' face (Dancing Script)
+// is not installed.
 QImage skipButton(int scale = 1);
 
 // The program's icon at `size` x `size` pixels: a yellow piece on the green board.
