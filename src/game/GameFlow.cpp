@@ -26,7 +26,8 @@ modGeneral::modGeneral(Platform& platform) : platform_(platform) {}
 
 void modGeneral::NewGame() {
     // A game in progress is simply replaced: no question, and its score is not offered to the
-    // table.
+    // table. A click held from it belongs to it and goes with it.
+    heldClick.reset();
     ResetPieceStrip();
     ClearPreview();
     ClearBoard();
@@ -125,6 +126,9 @@ void modGeneral::tmrTimeLeft_Timer() {
 }
 
 void modGeneral::gameOver() {
+    // A click held during a clearing belongs to the game that is ending: the clearing may end
+    // while the boxes below are open, and must not place a piece after the game is over.
+    heldClick.reset();
     platform_.messageBox(kGameOverText, kGameOverTitle, BoxIcon::Information, BoxButtons::Ok);
     blnInGame = false;
     CheckHighScore(intScore);

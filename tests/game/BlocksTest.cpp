@@ -242,6 +242,47 @@ TEST(HeldClick, WaitsForTheEndOfEveryClearingAndOnlyTheFirstIsKept) {
     }
 }
 
+TEST(HeldClick, BelongsToItsGameWhichEndsOnceWhateverTheClearingDoes) {
+    // The end of the game and a new game drop a click held during a clearing.
+    enum class End { SkipLastPiece, LastPieceTimesOut, NewGame };
+    for (End end : {End::SkipLastPiece, End::LastPieceTimesOut, End::NewGame}) {
+        SCOPED_TRACE(static_cast<int>(end));
+        Program p;
+        p.start(2);
+        p.game.AddScore(40);
+        p.game.intPiecesLeft = 1;  // the square is the next to last piece
+        p.fake.advance(900);
+        p.deal({5});
+        p.game.picGrid_Click(1);  // completes the 2x2 at cell 1: cleared until 1300
+        p.fake.advance(50);
+        p.game.picGrid_Click(13);
+        ASSERT_EQ(p.game.heldClick, 13);
+        // The clearing ends while the game-over box is open.
+        p.fake.duringBox = [&](const std::string&) { p.fake.advance(400); };
+        if (end == End::SkipLastPiece) {
+            p.game.btnSkip_Click();
+        } else if (end == End::LastPieceTimesOut) {
+            p.game.intTimeLeft = 1;
+            p.fake.advance(50);
+        } else {
+            p.deal({7});
+            p.game.NewGame();
+            p.fake.advance(400);
+        }
+        EXPECT_FALSE(p.game.blnClearing);
+        EXPECT_EQ(cells(p.game.blnGrid), boardOf({}));
+        if (end == End::NewGame) {
+            EXPECT_EQ(p.state(), "Score\n0|Time Left\n10|piece 7|34 left|playing");
+            continue;
+        }
+        EXPECT_EQ(p.gameOverBoxes(), 1);
+        EXPECT_EQ(p.fake.scoresWindowShown, 1);
+        const int score = end == End::SkipLastPiece ? 38 : 45;
+        EXPECT_EQ(scoresIn(p.fake.files.at(p.fake.path("Config.cfg"))),
+                  (HighScores{0, static_cast<std::int16_t>(score), 0, 0, 0, 0}));
+    }
+}
+
 TEST_F(BlocksTest, TheLastPieceCompletingABlockScoresWithoutAClearing) {
     // The points come, the cells stay showing filled, no timer runs and the game ends.
     start(2);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FakePlatform.h"
+#include "game/HighScoreFile.h"
 #include "game/modGeneral.h"
 
 namespace fitzel::test {
@@ -45,6 +46,14 @@ inline std::string boardOf(const std::vector<int>& filled) {
         s[n - 1] = '#';
     }
     return s;
+}
+
+// The scores of a stored table.
+inline HighScores scoresIn(const std::string& file) {
+    HighScores scores{};
+    HighNames names;
+    decodeHighScoreFile(file, scores, names);
+    return scores;
 }
 
 // One run of the program. Pieces 1 and 5 on are single cells, 2 a square, 3 a plus, 4 all nine.

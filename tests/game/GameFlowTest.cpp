@@ -1,6 +1,5 @@
 // The course of a game: dealing, the turn timer, skips, time-outs, the score and the game's end.
 #include "GameFixture.h"
-#include "game/HighScoreFile.h"
 
 namespace fitzel::test {
 namespace {
@@ -166,10 +165,7 @@ TEST_F(GameFlowTest, AWholeGameDealsEachPieceOnceAndEndsOnce) {
     EXPECT_EQ(std::count(current.begin() + 1, current.end(), 1), 35) << "each piece dealt once";
     EXPECT_EQ(std::count(dealt.begin() + 1, dealt.end(), 0), 1) << "all but the last marked dealt";
     EXPECT_EQ(fake.strip[game.intCurrentPiece].cell, kCurrent);
-    HighScores scores{};
-    HighNames names;
-    decodeHighScoreFile(fake.files.at(fake.path("Config.cfg")), scores, names);
-    EXPECT_EQ(scores, (HighScores{0, 2, 0, 0, 0, 0}));
+    EXPECT_EQ(scoresIn(fake.files.at(fake.path("Config.cfg"))), (HighScores{0, 2, 0, 0, 0, 0}));
     EXPECT_EQ(fake.scoresWindowShown, 1);
 }
 
