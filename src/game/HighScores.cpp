@@ -18,6 +18,9 @@ const std::string kNameTitle = "Fitzel! - Player Name.";
 const std::string kHighScoreText = "You got the high score!     ";
 const std::string kHighScoreTitle = "Fitzel! - High Score!";
 const std::string kSaveFailedTitle = "Fitzel! - Scores Not Saved!";
+const std::string kNoLongerEntersText =
+    "Your score no longer makes the table: another game has stored better scores meanwhile.     ";
+const std::string kNoLongerEntersTitle = "Fitzel! - High Scores.";
 
 }  // namespace
 
@@ -38,8 +41,12 @@ void modGeneral::LoadHighScores() {
     FileRead file = platform_.readFile(path, kHighScoreFileLimit);
     const std::string shipped = dataPath(kHighScoreFile);
     if (file.status == FileRead::Status::Missing && path != shipped) {
-        // The player's own table starts as the one shipped beside the program.
+        // The player's own table starts as the one shipped beside the program, or as an empty
+        // one when that cannot be read: the table to be saved is the player's, not the shipped.
         file = platform_.readFile(shipped, kHighScoreFileLimit);
+        if (file.status != FileRead::Status::Ok) {
+            file = FileRead{};
+        }
     }
     // A missing file is a table nobody has entered yet. One that is there but cannot be read
     // reads as that too, but is remembered, so that saving never writes over it.
@@ -92,7 +99,12 @@ void modGeneral::CheckHighScore(std::int16_t score) {
         }
         platform_.unlockFile(lock);
     }
-    if (place == 1) {
+    if (fault.empty() && place == 0) {
+        platform_.messageBox(kNoLongerEntersText, kNoLongerEntersTitle, BoxIcon::Information,
+                             BoxButtons::Ok);
+    }
+    // The congratulation is for a score that was stored.
+    if (fault.empty() && place == 1) {
         platform_.messageBox(kHighScoreText, kHighScoreTitle, BoxIcon::Information, BoxButtons::Ok);
     }
     if (!fault.empty()) {

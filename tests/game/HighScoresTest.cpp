@@ -5,13 +5,6 @@
 namespace fitzel::test {
 namespace {
 
-HighScores scoresIn(const std::string& file) {
-    HighScores scores{};
-    HighNames names;
-    decodeHighScoreFile(file, scores, names);
-    return scores;
-}
-
 TEST(HighScoreFile, KnownLinesScrambleToTheirExactBytes) {
     // Character j of a line is shifted by key character (j mod 22) + 1, afresh on every line.
     EXPECT_EQ(scrambleLine("00000"), "\x95\x9e\x94\x9c\x95");
@@ -135,7 +128,7 @@ TEST_F(HighScoresTest, TheNameBoxProposesTheLastNameAndCancelStoresAnEmptyOne) {
 }
 
 TEST_F(HighScoresTest, AFileThatCannotBeReadReplacedOrLockedIsReportedAndKept) {
-    // The old table stays, the player is told why, and the window still shows.
+    // The old table stays, the player is told why, is not congratulated, and the window shows.
     enum Fault { Unreadable, ReplaceFails, Locked };
     for (Fault fault : {Unreadable, ReplaceFails, Locked}) {
         SCOPED_TRACE(fault);
@@ -151,56 +144,80 @@ TEST_F(HighScoresTest, AFileThatCannotBeReadReplacedOrLockedIsReportedAndKept) {
         } else {
             p.fake.lockFault = why;
         }
-        p.game.CheckHighScore(50);
+        p.game.CheckHighScore(150);
         EXPECT_EQ(p.fake.files[config], before);
         EXPECT_EQ(p.fake.replaced.empty(), fault != ReplaceFails);
         ASSERT_FALSE(p.fake.boxes.empty());
         const std::string& report = p.fake.boxes.back();
         EXPECT_EQ(report.rfind("box Fitzel! - ", 0), 0u) << report;
         EXPECT_NE(report.find(why), std::string::npos) << report;
+        for (const std::string& box : p.fake.boxes) {
+            EXPECT_EQ(box.find("You got the high score!"), std::string::npos) << "not stored";
+        }
         EXPECT_EQ(p.fake.scoresWindowShown, 1);
     }
 }
 
 TEST_F(HighScoresTest, AnInstalledCopyKeepsItsTableInThePlayersOwnFolder) {
-    // A read-only program folder keeps the table in the player's folder, shipped table first.
+    // A read-only program folder keeps the table in the player's folder, from the shipped one
+    // or, when that cannot be read, from an empty one.
     const std::string own = fake.userDataFolder() + "/Config.cfg";
-    for (bool installed : {false, true}) {
-        SCOPED_TRACE(installed ? "installed" : "portable");
+    enum Copy { Portable, Installed, InstalledWithUnreadableShippedTable };
+    for (Copy copy : {Portable, Installed, InstalledWithUnreadableShippedTable}) {
+        SCOPED_TRACE(copy);
         Program p;
         p.fake.files[config] = encodeHighScoreFile({0, 90, 80, 70, 60, 50}, names);
         const std::string shipped = p.fake.files[config];
-        if (installed) {
+        if (copy != Portable) {
             p.fake.readOnlyFolders.insert(p.fake.programFolder());
         }
-        const std::string where = installed ? own : config;
+        if (copy == InstalledWithUnreadableShippedTable) {
+            p.fake.unreadable.insert(config);
+        }
+        const std::string where = copy == Portable ? config : own;
         EXPECT_EQ(p.game.highScorePath(), where);
         p.game.CheckHighScore(85);
         EXPECT_EQ(p.fake.replaced, std::vector<std::string>{where});
         EXPECT_EQ(p.fake.lockLog, (std::vector<std::string>{"lock " + where + ".lock",
                                                             "unlock " + where + ".lock"}));
-        EXPECT_EQ(scoresIn(p.fake.files[where]), (HighScores{0, 90, 85, 80, 70, 60}));
-        EXPECT_EQ(p.fake.files[config] == shipped, installed);
+        EXPECT_EQ(scoresIn(p.fake.files[where]), copy == InstalledWithUnreadableShippedTable
+                                                     ? (HighScores{0, 85, 0, 0, 0, 0})
+                                                     : (HighScores{0, 90, 85, 80, 70, 60}));
+        EXPECT_EQ(p.fake.files[config] == shipped, copy != Portable);
     }
 }
 
 TEST_F(HighScoresTest, AnEntryGoesIntoTheTableAsItIsOnDiskWhenItIsSaved) {
-    // A table another copy saved while the name was typed keeps its entries.
-    fake.files[config] = encodeHighScoreFile(scores, names);
-    fake.duringBox = [&](const std::string& box) {
-        if (box.rfind("ask ", 0) == 0) {
-            fake.files[config] =
-                encodeHighScoreFile({0, 500, 400, 300, 200, 100}, {"", "V", "W", "X", "Y", "Z"});
+    // A table another copy saved while the name was typed keeps its entries; when it no longer
+    // has room for the score, the player is told so and the table is left as it is.
+    for (int score : {350, 90}) {
+        SCOPED_TRACE(score);
+        Program p;
+        p.fake.files[config] = encodeHighScoreFile(scores, names);
+        const std::string theirs =
+            encodeHighScoreFile({0, 500, 400, 300, 200, 100}, {"", "V", "W", "X", "Y", "Z"});
+        p.fake.duringBox = [&](const std::string& box) {
+            if (box.rfind("ask ", 0) == 0) {
+                p.fake.files[config] = theirs;
+            }
+        };
+        p.fake.inputAnswers.push_back("Me");
+        p.game.CheckHighScore(static_cast<std::int16_t>(score));
+        EXPECT_EQ(p.fake.scoresWindowShown, 1);
+        if (score == 90) {
+            EXPECT_EQ(p.fake.files.at(config), theirs);
+            EXPECT_TRUE(p.fake.replaced.empty());
+            ASSERT_EQ(p.fake.boxes.size(), 2u);
+            EXPECT_NE(p.fake.boxes[1].find("no longer makes the table"), std::string::npos);
+            continue;
         }
-    };
-    fake.inputAnswers.push_back("Me");
-    game.CheckHighScore(350);
-    HighScores stored{};
-    HighNames storedNames;
-    decodeHighScoreFile(fake.files.at(config), stored, storedNames);
-    EXPECT_EQ(stored, (HighScores{0, 500, 400, 350, 300, 200}));
-    EXPECT_EQ(storedNames, (HighNames{"", "V", "W", "Me", "X", "Y"}));
-    EXPECT_EQ(fake.boxes.size(), 1u) << "no first-place message";
+        HighScores stored{};
+        HighNames storedNames;
+        decodeHighScoreFile(p.fake.files.at(config), stored, storedNames);
+        EXPECT_EQ(stored, (HighScores{0, 500, 400, 350, 300, 200}));
+        EXPECT_EQ(storedNames, (HighNames{"", "V", "W", "Me", "X", "Y"}));
+        EXPECT_EQ(p.fake.boxes.size(), 1u) << "no first-place message";
+    }
 }
 
 }  // namespace
