@@ -2,8 +2,10 @@
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+# The project's own builds treat warnings as errors; a plain cmake build does not.
+STRICT     := -DFITZEL_WARNINGS_AS_ERRORS=ON
 
-.PHONY: all deps configure build run test test-sanitize fuzz package clean
+.PHONY: all deps configure build run test test-sanitize fuzz build-types package clean
 
 all: build
 
@@ -11,7 +13,7 @@ deps:
 	./scripts/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(STRICT)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -24,20 +26,24 @@ test: build
 
 # The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DFITZEL_SANITIZE=ON
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DFITZEL_SANITIZE=ON $(STRICT)
 	cmake --build build-sanitize -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
 # Each reader of outside data under libFuzzer for FUZZ_SECONDS, starting from the seed inputs.
 fuzz: deps
-	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFITZEL_FUZZ=ON \
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFITZEL_FUZZ=ON $(STRICT) \
 		-DCMAKE_CXX_COMPILER=clang++
 	cmake --build build-fuzz -j $(JOBS)
 	./scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+# The program built as users and packagers build it, in each standard build type.
+build-types: deps
+	./scripts/check-build-types build-types
 
 package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-fuzz
+	rm -rf $(BUILD) build-sanitize build-fuzz build-types
