@@ -44,9 +44,10 @@
 #include <string>
 #include <vector>
 
+#include "forms/QtPlatform.h"
 #include "forms/frmMain.h"
+#include "game/Tables.h"
 #include "game/modGeneral.h"
-#include "platform/QtPlatform.h"
 
 // The program's main(), built into this binary under this name (see CMakeLists.txt).
 int fitzelProgramMain(int argc, char* argv[]);
@@ -65,8 +66,6 @@ Options options;
 
 // The 3x3 block at cell 13: the cells its nine clearing timers paint, slots 1 to 9.
 constexpr std::array<std::int16_t, 10> kBlockAt13 = {0, 13, 14, 15, 18, 19, 20, 23, 24, 25};
-// Each clearing timer's interval for a 3x3 block, slots 1 to 9.
-constexpr std::array<int, 10> kClear9Intervals = {0, 250, 275, 300, 325, 350, 375, 400, 425, 450};
 
 std::int64_t nowNs() {
     timespec t{};
@@ -262,7 +261,7 @@ class ClearTrials : public QObject {
         for (int k = 1; k <= 9; ++k) {
             if (watched == window_.timer(fitzel::clearTimer(k))) {
                 order_.push_back(k);
-                lateness_.push_back(ms(at - armedNs_) - kClear9Intervals[k]);
+                lateness_.push_back(ms(at - armedNs_) - fitzel::kClear9Schedule[k]);
             }
         }
         if (order_.size() == 9) {

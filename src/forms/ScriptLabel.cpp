@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "forms/Lettering.h"
-#include "platform/QtPlatform.h"
+#include "forms/QtPlatform.h"
 
 namespace fitzel {
 

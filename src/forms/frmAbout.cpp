@@ -19,9 +19,9 @@
 #include <stdexcept>
 
 #include "forms/DialogGeometry.h"
+#include "forms/QtPlatform.h"
 #include "game/DataFiles.h"
 #include "game/modGeneral.h"
-#include "platform/QtPlatform.h"
 
 namespace fitzel {
 
@@ -205,7 +205,7 @@ void frmAbout::lblWeb_MouseUp() {
 }
 
 void frmAbout::lblWeb_Click() {
-    game_.OpenWebPage("open", lblWeb->text().toStdString(), "0", "0", 1);
+    game_.OpenWebPage("open", lblWeb->text().toStdString());
 }
 
 void frmAbout::cmdOK_Click() {

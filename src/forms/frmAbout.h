@@ -9,8 +9,8 @@
 #include <array>
 #include <string>
 
-#include "platform/Registry.h"
-#include "platform/SystemServices.h"
+#include "forms/Registry.h"
+#include "forms/SystemServices.h"
 
 class QLabel;
 class QPaintEvent;

@@ -19,12 +19,12 @@
 #include <utility>
 
 #include "forms/Lettering.h"
+#include "forms/QtPlatform.h"
 #include "forms/ScriptLabel.h"
 #include "forms/frmAbout.h"
 #include "forms/frmHelp.h"
 #include "game/DataFiles.h"
 #include "game/modGeneral.h"
-#include "platform/QtPlatform.h"
 
 // The artwork lives in this library's resources; a static library must register them itself.
 static void initResources() {
@@ -268,7 +268,7 @@ frmMain::frmMain(QWidget* parent)
     for (int t = 0; t < kTimerCount; ++t) {
         const auto id = static_cast<TimerId>(t);
         connect(timers_[t], &QTimer::timeout, this,
-                [this, id] { play([this, id] { game_->onTimer(id); }); });
+                [this, id] { play([this, id] { platform_->timerFired(id); }); });
     }
 
     Form_Load();

@@ -47,10 +47,10 @@ void modGeneral::showPreviewCell(int n, bool filled) {
     mustShow(path, platform_.showPreviewCell(n, filled ? CellLook::Filled : CellLook::Empty, path));
 }
 
-void modGeneral::mustShow(const std::string& path, const std::string& fault) {
+void modGeneral::mustShow(const std::string& path, const Fault& fault) {
     // A picture the game cannot show is a broken data file: the game cannot go on without it.
-    if (!fault.empty()) {
-        platform_.fatalError(path, fault);
+    if (fault) {
+        platform_.fatalError(path, *fault);
     }
 }
 

@@ -22,7 +22,9 @@ std::string timeLeftText(const std::string& seconds) {
 
 }  // namespace
 
-modGeneral::modGeneral(Platform& platform) : platform_(platform) {}
+modGeneral::modGeneral(Platform& platform) : platform_(platform) {
+    platform_.setTimerHandler([this](TimerId timer) { onTimer(timer); });
+}
 
 void modGeneral::NewGame() {
     // A game in progress is simply replaced: no question, and its score is not offered to the

@@ -14,12 +14,6 @@ bool onBoard(int cell) {
     return cell >= 1 && cell <= kBoardCells;
 }
 
-// Whether position j of the pattern covers a board cell: an exact "1", or "2" at the key square.
-bool covers(const std::string& pattern, int j) {
-    const char c = patternAt(pattern, j);
-    return c == '1' || (j == 5 && c == '2');
-}
-
 // The board cell under position j when the key square is on `cell`, by row and column, or 0
 // where it falls off the board; within the edge test's limits this is cell + offset.
 int cellUnder(int cell, int j) {
@@ -94,6 +88,11 @@ PlacementView modGeneral::placementAt(int cell) const {
     return view;
 }
 
+bool squareCovers(const std::string& pattern, int j) {
+    const char c = patternAt(pattern, j);
+    return c == '1' || (j == 5 && c == '2');
+}
+
 bool edgesHold(const std::string& pattern, int cell) {
     if (!onBoard(cell)) {
         return false;
@@ -112,7 +111,7 @@ Footprint footprintOf(const std::string& pattern, int cell) {
     Footprint footprint{};
     for (int j = 1; j <= 9; ++j) {
         const int target = onBoard(cell) ? cellUnder(cell, j) : 0;
-        if (covers(pattern, j) && target != 0) {
+        if (squareCovers(pattern, j) && target != 0) {
             footprint[target] = true;
         }
     }

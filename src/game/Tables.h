@@ -1,5 +1,5 @@
-// The game's fixed tables: pattern offsets, the edge test, the 49 candidate blocks and the
-// clearing schedules. Each is written out once, as data, to be checked against the rules by eye.
+// The game's fixed tables: the edge test, the 49 candidate blocks and the clearing schedules.
+// Each is written out once, as data, to be checked against the rules by eye.
 #pragma once
 
 #include <array>
@@ -7,16 +7,6 @@
 #include <initializer_list>
 
 namespace fitzel {
-
-// Board offset of each of the nine pattern positions from the clicked cell. The board is five
-// cells wide and numbered row by row, so the row above is -5 and the row below +5.
-inline constexpr std::array<int, 10> kPatternOffset = {0, -6, -5, -4, -1, 0, +1, +4, +5, +6};
-
-// Pattern positions in each row and column of the 3x3 square.
-inline constexpr std::array<int, 3> kTopRow = {1, 2, 3};
-inline constexpr std::array<int, 3> kBottomRow = {7, 8, 9};
-inline constexpr std::array<int, 3> kLeftColumn = {1, 4, 7};
-inline constexpr std::array<int, 3> kRightColumn = {3, 6, 9};
 
 // The pattern positions that must be empty ("0") for a piece whose key square goes on cell n:
 // exactly those whose offset would leave the board or wrap into the next row.

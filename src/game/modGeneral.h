@@ -37,6 +37,9 @@ struct PlacementView {
 };
 
 // The placement rules, shared by the click and by anything that shows a placement beforehand.
+// Whether position j (1 to 9) of a pattern is a square of the piece: an exact "1", or "1" or
+// "2" at the key square (position 5).
+bool squareCovers(const std::string& pattern, int j);
 // Whether no cell of the piece falls off the board or wraps into the next row.
 bool edgesHold(const std::string& pattern, int cell);
 // The cells the piece covers on the board with its key square on `cell`.
@@ -96,17 +99,15 @@ class modGeneral {
 
     // --- High scores ---
     void LoadHighScores();
-    // Stores the table; returns an empty text, or why it could not.
-    std::string SaveHighScores();
+    // Stores the table.
+    Fault SaveHighScores();
     void CheckHighScore(std::int16_t score);
     // The one place that decides where the table is kept.
     std::string highScorePath();
 
     // --- About ---
-    // Hands a web address to the desktop; only the "open" operation is known.
-    void OpenWebPage(const std::string& operation, const std::string& file,
-                     const std::string& parameters, const std::string& directory,
-                     std::int32_t showCommand);
+    // Hands a document or web address to the desktop; only the "open" operation is known.
+    void OpenWebPage(const std::string& operation, const std::string& file);
 
     // --- State. Arrays are numbered from 1 like the cells, pieces and places; 0 is unused. ---
 
@@ -149,12 +150,12 @@ class modGeneral {
     void showBoardCell(int n, bool filled);
     void showPreviewCell(int n, bool filled);
     // Ends the program, naming the picture, when it could not be shown.
-    void mustShow(const std::string& path, const std::string& fault);
+    void mustShow(const std::string& path, const Fault& fault);
 
     Platform& platform_;
-    // Why the high-score file last read could not be read, or empty; a table that could not
-    // be read is never written over.
-    std::string highScoreReadFault_;
+    // Why the high-score file last read could not be read; a table that could not be read is
+    // never written over.
+    Fault highScoreReadFault_;
     std::string highScorePath_;  // empty until first asked
 };
 

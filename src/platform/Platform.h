@@ -5,6 +5,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace fitzel {
@@ -28,10 +31,6 @@ inline constexpr int kTimerCount = 10;
 constexpr TimerId clearTimer(int k) {
     return static_cast<TimerId>(k);
 }
-// The slot a clearing timer paints (1 to 9); 0 for the turn timer.
-constexpr int clearSlot(TimerId id) {
-    return static_cast<int>(id);
-}
 
 enum class Label { TimeRemaining, Score };
 
@@ -41,6 +40,10 @@ enum class CellLook { Empty, Filled };
 enum class BoxIcon { None, Information, Question };
 enum class BoxButtons { Ok, YesNo };
 enum class BoxAnswer { Ok, Yes, No };
+
+// What an operation that may fail gives back: no value when it succeeded, else the fault in
+// words the player can read.
+using Fault = std::optional<std::string>;
 
 // What reading a whole data file gave.
 struct FileRead {
@@ -55,15 +58,15 @@ class Platform {
   public:
     virtual ~Platform() = default;
 
-    // --- Display. Each returns an empty text, or the fault when the picture cannot be shown. ---
+    // --- Display. Each gives the fault when the picture cannot be shown. ---
 
     // Strip element k (1 to 35) shows cell `cell` (0 to 2, from the left) of a piece picture,
     // cut into one row of three equal cells.
-    virtual std::string showPieceCell(int k, const std::string& picturePath, int cell) = 0;
+    virtual Fault showPieceCell(int k, const std::string& picturePath, int cell) = 0;
     // Board cell n (1 to 25) shows the picture of an empty or a filled cell.
-    virtual std::string showBoardCell(int n, CellLook look, const std::string& picturePath) = 0;
+    virtual Fault showBoardCell(int n, CellLook look, const std::string& picturePath) = 0;
     // Preview cell n (1 to 9) shows the picture of an empty or a filled cell.
-    virtual std::string showPreviewCell(int n, CellLook look, const std::string& picturePath) = 0;
+    virtual Fault showPreviewCell(int n, CellLook look, const std::string& picturePath) = 0;
     // A line feed in the text starts a new line.
     virtual void setLabel(Label label, const std::string& text) = 0;
 
@@ -73,6 +76,8 @@ class Platform {
     // now and again at every further interval, until it is set to 0. Timers armed one right
     // after another fire in the order of their due times; equal times fire in arming order.
     virtual void setTimerInterval(TimerId timer, int milliseconds) = 0;
+    // Every tick of every timer goes to this handler, one at a time; the game registers it.
+    virtual void setTimerHandler(std::function<void(TimerId)> handler) = 0;
 
     // --- Boxes and windows. Timers keep firing while one is open. ---
 
@@ -97,18 +102,17 @@ class Platform {
     virtual FileRead readFile(const std::string& path, std::size_t maxBytes) = 0;
     // Writes a whole new file beside the old one and puts it in the old one's place in one
     // rename, so that at any moment the path holds either the old or the new file, whole.
-    // Makes the folder when it is missing. Returns an empty text, or the fault.
-    virtual std::string replaceFile(const std::string& path, const std::string& bytes) = 0;
+    // Makes the folder when it is missing.
+    virtual Fault replaceFile(const std::string& path, const std::string& bytes) = 0;
 
     // Takes the lock file at path, waiting a few seconds for another copy of the game to
-    // release it; returns an empty text, or the fault. Two copies of the game that save their
-    // scores at the same moment take turns.
-    virtual std::string lockFile(const std::string& path) = 0;
+    // release it. Two copies of the game that save their scores at the same moment take turns.
+    virtual Fault lockFile(const std::string& path) = 0;
     virtual void unlockFile(const std::string& path) = 0;
 
     // --- Other ---
 
-    // A uniform value in [0, 1) from a generator seeded once per run.
+    // A uniform value in [0, 1) from a generator seeded once per run (see unitFraction).
     virtual double random() = 0;
     // Hands a document or web address to the desktop's default handler; failures are silent.
     virtual void openDocument(const std::string& address) = 0;
@@ -116,5 +120,10 @@ class Platform {
     // Never returns (the test fake throws).
     [[noreturn]] virtual void fatalError(const std::string& file, const std::string& fault) = 0;
 };
+
+// A uniform value in [0, 1) from 64 random bits: the top 53 as a fraction, never 1.
+constexpr double unitFraction(std::uint64_t bits) {
+    return static_cast<double>(bits >> 11) * 0x1.0p-53;
+}
 
 }  // namespace fitzel

@@ -13,10 +13,10 @@
 #include <random>
 #include <string>
 
+#include "forms/QtPlatform.h"
 #include "game/HighScoreFile.h"
+#include "game/NullPlatform.h"
 #include "game/modGeneral.h"
-#include "platform/NullPlatform.h"
-#include "platform/QtPlatform.h"
 
 namespace fitzel {
 namespace {
@@ -28,7 +28,7 @@ class DiskPlatform : public NullPlatform {
     FileRead readFile(const std::string& path, std::size_t maxBytes) override {
         return readWholeFile(QString::fromStdString(path), maxBytes);
     }
-    std::string replaceFile(const std::string& path, const std::string& bytes) override {
+    Fault replaceFile(const std::string& path, const std::string& bytes) override {
         return replaceWholeFile(QString::fromStdString(path), bytes);
     }
     std::string inputBox(const std::string&, const std::string&, const std::string&) override {
@@ -141,7 +141,7 @@ TEST_F(BadFilesTest, ASaveKilledAtAnyMomentLeavesTheOldTableOrTheNewOne) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            _exit(replaceWholeFile(config(), fresh).empty() ? 0 : 1);
+            _exit(replaceWholeFile(config(), fresh) ? 1 : 0);
         }
         usleep(std::uniform_int_distribution<useconds_t>(0, 3000)(random));
         kill(child, SIGKILL);

@@ -18,8 +18,8 @@
 
 #include "DialogTestKit.h"
 #include "forms/frmAbout.h"
+#include "game/NullPlatform.h"
 #include "game/modGeneral.h"
-#include "platform/NullPlatform.h"
 
 namespace fitzel {
 namespace {

@@ -9,9 +9,9 @@
 #include <memory>
 #include <random>
 
+#include "forms/QtPlatform.h"
 #include "forms/frmMain.h"
-#include "platform/NullPlatform.h"
-#include "platform/QtPlatform.h"
+#include "game/NullPlatform.h"
 #include "test_frmMainModal.h"
 
 using namespace fitzel;

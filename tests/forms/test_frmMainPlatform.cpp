@@ -9,8 +9,8 @@
 #include <iostream>
 #include <memory>
 
+#include "forms/QtPlatform.h"
 #include "forms/frmMain.h"
-#include "platform/QtPlatform.h"
 #include "test_frmMainModal.h"
 
 using namespace fitzel;
@@ -102,13 +102,14 @@ class TestFrmMainPlatform : public QObject {
     void replaceFileWritesTheWholeFileOrSaysWhyNot() {
         QVERIFY(writeFile(path("Config.cfg"), QByteArray(1000, 'o')));
         const std::string bytes("a\0b\r\n", 5);
-        QCOMPARE(window_->platform().replaceFile(path("Config.cfg").toStdString(), bytes), "");
+        QVERIFY(!window_->platform().replaceFile(path("Config.cfg").toStdString(), bytes));
         QFile written(path("Config.cfg"));
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), QByteArray::fromStdString(bytes));
         // A new folder is made; none where a file stands in the way. No scratch file is left.
-        QCOMPARE(window_->platform().replaceFile(path("new/Config.cfg").toStdString(), "x"), "");
-        QVERIFY(!window_->platform().replaceFile(path("Config.cfg/x").toStdString(), "x").empty());
+        QVERIFY(!window_->platform().replaceFile(path("new/Config.cfg").toStdString(), "x"));
+        QVERIFY(
+            window_->platform().replaceFile(path("Config.cfg/x").toStdString(), "x").has_value());
         QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{"Config.cfg"});
     }
 
@@ -119,8 +120,7 @@ class TestFrmMainPlatform : public QObject {
             PictureCache& cache = window_->platform().pictures();
             cache = PictureCache();
             for (int cell = 0; cell < 3; ++cell) {
-                QCOMPARE(window_->platform().showPieceCell(5, path("05.bmp").toStdString(), cell),
-                         "");
+                QVERIFY(!window_->platform().showPieceCell(5, path("05.bmp").toStdString(), cell));
                 const QImage shown = window_->picPieces(5)->pixmap().toImage();
                 QCOMPARE(window_->picPieces(5)->width(), cellWidth);
                 QCOMPARE(shown.width(), cellWidth);
@@ -163,23 +163,23 @@ class TestFrmMainPlatform : public QObject {
         const QImage before = window_->picGrid(3)->pixmap().toImage();
         for (const char* name : {"GridEmpty.bmp", "missing.bmp"}) {
             const std::string file = path(name).toStdString();
-            const QString fault =
-                QString::fromStdString(platform.showBoardCell(3, CellLook::Empty, file));
+            const QString fault = QString::fromStdString(
+                platform.showBoardCell(3, CellLook::Empty, file).value_or(""));
             QVERIFY2(fault.startsWith(name[0] == 'G' ? "Not a picture" : "File not found"),
                      qPrintable(fault));
             QCOMPARE(window_->picGrid(3)->pixmap().toImage(), before);
-            QVERIFY(!platform.showPreviewCell(4, CellLook::Empty, file).empty());
-            QVERIFY(!platform.showPieceCell(4, file, 0).empty());
+            QVERIFY(platform.showPreviewCell(4, CellLook::Empty, file).has_value());
+            QVERIFY(platform.showPieceCell(4, file, 0).has_value());
         }
         QVERIFY(writeThirds(path("EGFilled.bmp"), 27, 21));
         const std::string file = path("EGFilled.bmp").toStdString();
         for (int n = 1; n <= 9; ++n) {  // all but the key square, which keeps its own size
             const QRect was = window_->picEG(n)->geometry();
-            QCOMPARE(platform.showPreviewCell(n, CellLook::Filled, file), "");
+            QVERIFY(!platform.showPreviewCell(n, CellLook::Filled, file));
             QCOMPARE(window_->picEG(n)->geometry(),
                      QRect(was.topLeft(), n == 5 ? was.size() : QSize(27, 21)));
         }
-        QCOMPARE(platform.showBoardCell(25, CellLook::Filled, file), "");
+        QVERIFY(!platform.showBoardCell(25, CellLook::Filled, file));
         QCOMPARE(window_->picGrid(25)->size(), QSize(27, 21));
     }
 

@@ -7,8 +7,8 @@
 #include "DialogTestKit.h"
 #include "forms/frmScores.h"
 #include "game/HighScoreFile.h"
+#include "game/NullPlatform.h"
 #include "game/modGeneral.h"
-#include "platform/NullPlatform.h"
 
 namespace fitzel {
 

@@ -4,14 +4,13 @@
 #include <cstdint>
 #include <string>
 
+#include "game/NullPlatform.h"
 #include "game/modGeneral.h"
-#include "platform/NullPlatform.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fitzel::NullPlatform platform;
     platform.files[platform.path("Shapes.dat")].assign(reinterpret_cast<const char*>(data), size);
     fitzel::modGeneral game(platform);
-    platform.attach(&game);
     try {
         game.LoadShapes();
     } catch (const fitzel::FatalError&) {

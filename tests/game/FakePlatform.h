@@ -10,7 +10,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/NullPlatform.h"
+#include "game/NullPlatform.h"
 
 namespace fitzel::test {
 
@@ -40,27 +40,27 @@ class FakePlatform : public NullPlatform {
     std::deque<double> randoms;                         // empty: the seeded generator takes over
     std::set<std::string> unreadable, readOnlyFolders;
     std::vector<std::string> replaced, lockLog;  // lockLog: "lock <path>", "unlock <path>"
-    std::string replaceFault, lockFault;         // what replaceFile and lockFile answer
+    Fault replaceFault, lockFault;               // what replaceFile and lockFile answer
 
-    std::string showPieceCell(int k, const std::string& path, int cell) override {
-        std::string fault = pictureFault(path);
-        if (fault.empty()) {
+    Fault showPieceCell(int k, const std::string& path, int cell) override {
+        Fault fault = pictureFault(path);
+        if (!fault) {
             strip.at(k) = {path, cell};
             stripLog.emplace_back(k, cell);
         }
         return fault;
     }
-    std::string showBoardCell(int n, CellLook look, const std::string& path) override {
-        std::string fault = pictureFault(path);
-        if (fault.empty()) {
+    Fault showBoardCell(int n, CellLook look, const std::string& path) override {
+        Fault fault = pictureFault(path);
+        if (!fault) {
             board.at(n) = {path, -1, look};
             boardLog.push_back({now(), n, look});
         }
         return fault;
     }
-    std::string showPreviewCell(int n, CellLook look, const std::string& path) override {
-        std::string fault = pictureFault(path);
-        if (fault.empty()) {
+    Fault showPreviewCell(int n, CellLook look, const std::string& path) override {
+        Fault fault = pictureFault(path);
+        if (!fault) {
             preview.at(n) = {path, -1, look};
         }
         return fault;
@@ -98,11 +98,11 @@ class FakePlatform : public NullPlatform {
         }
         return NullPlatform::readFile(path, maxBytes);
     }
-    std::string replaceFile(const std::string& path, const std::string& bytes) override {
+    Fault replaceFile(const std::string& path, const std::string& bytes) override {
         replaced.push_back(path);
-        return replaceFault.empty() ? NullPlatform::replaceFile(path, bytes) : replaceFault;
+        return replaceFault ? replaceFault : NullPlatform::replaceFile(path, bytes);
     }
-    std::string lockFile(const std::string& path) override {
+    Fault lockFile(const std::string& path) override {
         lockLog.push_back("lock " + path);
         return lockFault;
     }
@@ -117,10 +117,14 @@ class FakePlatform : public NullPlatform {
     }
 
   private:
-    std::string pictureFault(const std::string& path) const {
-        return !files.count(path)       ? "file not found: " + path
-               : unreadable.count(path) ? "cannot read: " + path
-                                        : "";
+    Fault pictureFault(const std::string& path) const {
+        if (!files.count(path)) {
+            return "file not found: " + path;
+        }
+        if (unreadable.count(path)) {
+            return "cannot read: " + path;
+        }
+        return {};
     }
     void opened(const std::string& box) {
         boxes.push_back(box);

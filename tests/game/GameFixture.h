@@ -59,7 +59,6 @@ inline HighScores scoresIn(const std::string& file) {
 // One run of the program. Pieces 1 and 5 on are single cells, 2 a square, 3 a plus, 4 all nine.
 struct Program {
     Program() {
-        fake.attach(&game);
         std::vector<std::string> shapes(35, kSingle);
         shapes[1] = kSquare;
         shapes[2] = kPlus;

@@ -15,9 +15,6 @@ inline constexpr int kSquarePixels = 12;
 // behind the strip, so that only the squares stand out.
 inline const QColor kPieceBackground(102, 102, 102);
 
-// The three cells of a piece picture, from the left.
-enum class PieceLook { Waiting = 0, Dealt = 1, Current = 2 };
-
 // Each picture is drawn for a screen scale of 1 or 2: at 2 it has twice the width and height
 // and is drawn afresh at that size (finer bevel corners, sharper text), not enlarged.
 

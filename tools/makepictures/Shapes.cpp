@@ -3,11 +3,12 @@
 
 #include <algorithm>
 
+#include "game/modGeneral.h"
+
 namespace makepictures {
 
 bool squareFilled(const std::string& pattern, int row, int column) {
-    const char c = pattern.at(static_cast<std::size_t>(row * 3 + column));
-    return c == '1' || (row == 1 && column == 1 && c == '2');
+    return fitzel::squareCovers(pattern, row * 3 + column + 1);
 }
 
 ShapeBox boundingBox(const std::string& pattern) {

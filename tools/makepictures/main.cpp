@@ -25,9 +25,7 @@
 #include "Shapes.h"
 #include "forms/Lettering.h"
 
-#ifdef FITZEL_HAVE_GAME_CODEC
 #include "game/HighScoreFile.h"
-#endif
 
 namespace {
 
@@ -110,14 +108,10 @@ int main(int argc, char** argv) {
     }
 
     // The empty high-score table: five places of score 0 and no name.
-#ifdef FITZEL_HAVE_GAME_CODEC
     const fitzel::HighScores scores{};
     const fitzel::HighNames names{};
     const std::string table = fitzel::encodeHighScoreFile(scores, names);
     saveBytes(QByteArray(table.data(), static_cast<qsizetype>(table.size())), data + "Config.cfg");
-#else
-    report("built without the game module; Config.cfg is not written");
-#endif
 
     // The piece pictures.
     QFile shapesFile(data + "Shapes.dat");

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "game/NullPlatform.h"
 #include "game/modGeneral.h"
-#include "platform/NullPlatform.h"
 
 namespace {
 
@@ -142,7 +142,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     modGeneral game(platform);
-    platform.attach(&game);
     game.LoadShapes();
 
     std::vector<int> scores;

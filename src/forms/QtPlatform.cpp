@@ -1,5 +1,5 @@
 // The game's window on the world under Qt: pictures, labels, timers, boxes and files of frmMain.
-#include "platform/QtPlatform.h"
+#include "forms/QtPlatform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -162,7 +162,7 @@ QWidget* QtPlatform::dialogOwner() const {
     return &window_;
 }
 
-std::string QtPlatform::showCell(PictureBox* box, CellLook look, const std::string& picturePath) {
+Fault QtPlatform::showCell(PictureBox* box, CellLook look, const std::string& picturePath) {
     const LoadedPicture loaded = pictures_.picture(qs(picturePath), window_.devicePixelRatio());
     if (!loaded.fault.isEmpty()) {
         return loaded.fault.toStdString();
@@ -173,7 +173,7 @@ std::string QtPlatform::showCell(PictureBox* box, CellLook look, const std::stri
     return {};
 }
 
-std::string QtPlatform::showPieceCell(int k, const std::string& picturePath, int cell) {
+Fault QtPlatform::showPieceCell(int k, const std::string& picturePath, int cell) {
     QString fault;
     const std::array<QPixmap, 3> cells =
         pictures_.pieceCells(qs(picturePath), fault, window_.devicePixelRatio());
@@ -188,11 +188,11 @@ std::string QtPlatform::showPieceCell(int k, const std::string& picturePath, int
     return {};
 }
 
-std::string QtPlatform::showBoardCell(int n, CellLook look, const std::string& picturePath) {
+Fault QtPlatform::showBoardCell(int n, CellLook look, const std::string& picturePath) {
     return showCell(window_.picGrid(n), look, picturePath);
 }
 
-std::string QtPlatform::showPreviewCell(int n, CellLook look, const std::string& picturePath) {
+Fault QtPlatform::showPreviewCell(int n, CellLook look, const std::string& picturePath) {
     return showCell(window_.picEG(n), look, picturePath);
 }
 
@@ -201,6 +201,16 @@ void QtPlatform::setLabel(Label label, const std::string& text) {
     target->setText(qs(text));
     // The heading is the label's name; what a screen reader tells besides is the number.
     target->setAccessibleDescription(target->text().section(QLatin1Char('\n'), -1));
+}
+
+void QtPlatform::setTimerHandler(std::function<void(TimerId)> handler) {
+    tick_ = std::move(handler);
+}
+
+void QtPlatform::timerFired(TimerId timer) {
+    if (tick_) {
+        tick_(timer);
+    }
 }
 
 void QtPlatform::setTimerInterval(TimerId timer, int milliseconds) {
@@ -276,7 +286,7 @@ bool QtPlatform::canWriteIn(const std::string& folder) {
     return probe.open();
 }
 
-std::string QtPlatform::lockFile(const std::string& path) {
+Fault QtPlatform::lockFile(const std::string& path) {
     QDir().mkpath(QFileInfo(qs(path)).absolutePath());
     auto lock = std::make_unique<QLockFile>(qs(path));
     if (!lock->tryLock(5000)) {
@@ -296,13 +306,12 @@ FileRead QtPlatform::readFile(const std::string& path, std::size_t maxBytes) {
     return readWholeFile(qs(path), maxBytes);
 }
 
-std::string QtPlatform::replaceFile(const std::string& path, const std::string& bytes) {
+Fault QtPlatform::replaceFile(const std::string& path, const std::string& bytes) {
     return replaceWholeFile(qs(path), bytes);
 }
 
 double QtPlatform::random() {
-    // The top 53 bits as a fraction: uniform in [0, 1), never 1.
-    return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
+    return unitFraction(generator_());
 }
 
 void QtPlatform::openDocument(const std::string& address) {
@@ -379,7 +388,7 @@ FileRead readWholeFile(const QString& path, std::size_t maxBytes) {
     return result;
 }
 
-std::string replaceWholeFile(const QString& path, const std::string& bytes) {
+Fault replaceWholeFile(const QString& path, const std::string& bytes) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         return "The folder cannot be made";
     }

@@ -9,12 +9,11 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "platform/Platform.h"
 
 namespace fitzel {
-
-class modGeneral;
 
 // What fatalError throws here, since it may not return.
 struct FatalError : std::runtime_error {
@@ -26,9 +25,6 @@ struct FatalError : std::runtime_error {
 class NullPlatform : public Platform {
   public:
     explicit NullPlatform(std::string folder = "/fitzel", std::uint64_t seed = 1);
-
-    // The game whose onTimer receives the ticks.
-    void attach(modGeneral* game) { game_ = game; }
 
     // --- The virtual clock ---
     long now() const { return now_; }
@@ -47,11 +43,14 @@ class NullPlatform : public Platform {
     bool copyFromDisk(const std::string& realPath, const std::string& path);
 
     // --- Platform: nothing shown, boxes answer OK (Yes to a question) or the proposed text ---
-    std::string showPieceCell(int, const std::string&, int) override { return {}; }
-    std::string showBoardCell(int, CellLook, const std::string&) override { return {}; }
-    std::string showPreviewCell(int, CellLook, const std::string&) override { return {}; }
+    Fault showPieceCell(int, const std::string&, int) override { return {}; }
+    Fault showBoardCell(int, CellLook, const std::string&) override { return {}; }
+    Fault showPreviewCell(int, CellLook, const std::string&) override { return {}; }
     void setLabel(Label, const std::string&) override {}
     void setTimerInterval(TimerId timer, int milliseconds) override;
+    void setTimerHandler(std::function<void(TimerId)> handler) override {
+        tick_ = std::move(handler);
+    }
     BoxAnswer messageBox(const std::string&, const std::string&, BoxIcon,
                          BoxButtons buttons) override;
     std::string inputBox(const std::string&, const std::string&,
@@ -63,8 +62,8 @@ class NullPlatform : public Platform {
     std::string userDataFolder() override { return folder_ + "-user"; }
     bool canWriteIn(const std::string&) override { return true; }
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
-    std::string replaceFile(const std::string& path, const std::string& bytes) override;
-    std::string lockFile(const std::string&) override { return {}; }
+    Fault replaceFile(const std::string& path, const std::string& bytes) override;
+    Fault lockFile(const std::string&) override { return {}; }
     void unlockFile(const std::string&) override {}
     double random() override;
     void openDocument(const std::string&) override {}
@@ -72,7 +71,6 @@ class NullPlatform : public Platform {
 
   protected:
     std::string folder_;
-    modGeneral* game_ = nullptr;
 
   private:
     struct Timer {
@@ -85,6 +83,7 @@ class NullPlatform : public Platform {
     long now_ = 0;
     long armings_ = 0;
     std::array<Timer, kTimerCount> timers_{};
+    std::function<void(TimerId)> tick_;
     std::mt19937_64 generator_;
 };
 

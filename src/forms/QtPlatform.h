@@ -68,12 +68,15 @@ class QtPlatform final : public Platform {
     QWidget* dialogOwner() const;
     PictureCache& pictures() { return pictures_; }
 
-    std::string showPieceCell(int k, const std::string& picturePath, int cell) override;
-    std::string showBoardCell(int n, CellLook look, const std::string& picturePath) override;
-    std::string showPreviewCell(int n, CellLook look, const std::string& picturePath) override;
+    Fault showPieceCell(int k, const std::string& picturePath, int cell) override;
+    Fault showBoardCell(int n, CellLook look, const std::string& picturePath) override;
+    Fault showPreviewCell(int n, CellLook look, const std::string& picturePath) override;
     void setLabel(Label label, const std::string& text) override;
 
     void setTimerInterval(TimerId timer, int milliseconds) override;
+    void setTimerHandler(std::function<void(TimerId)> handler) override;
+    // A tick of the timer, for the handler the game registered.
+    void timerFired(TimerId timer);
 
     BoxAnswer messageBox(const std::string& text, const std::string& title, BoxIcon icon,
                          BoxButtons buttons) override;
@@ -85,8 +88,8 @@ class QtPlatform final : public Platform {
     std::string userDataFolder() override;
     bool canWriteIn(const std::string& folder) override;
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
-    std::string replaceFile(const std::string& path, const std::string& bytes) override;
-    std::string lockFile(const std::string& path) override;
+    Fault replaceFile(const std::string& path, const std::string& bytes) override;
+    Fault lockFile(const std::string& path) override;
     void unlockFile(const std::string& path) override;
 
     double random() override;
@@ -94,11 +97,12 @@ class QtPlatform final : public Platform {
     [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override;
 
   private:
-    std::string showCell(PictureBox* box, CellLook look, const std::string& picturePath);
+    Fault showCell(PictureBox* box, CellLook look, const std::string& picturePath);
 
     frmMain& window_;
     PictureCache pictures_;
     std::mt19937_64 generator_;
+    std::function<void(TimerId)> tick_;
     QPointer<frmScores> scores_;
     std::map<std::string, std::unique_ptr<QLockFile>> locks_;
 };
@@ -113,7 +117,7 @@ QImage readPlainBitmap(const QString& path);
 // Reads at most maxBytes of a file (free of any window, so it can be tested on its own).
 FileRead readWholeFile(const QString& path, std::size_t maxBytes);
 // Writes a whole new file beside the old one and renames it into the old one's place, making
-// the folder first when it is missing. Returns an empty text, or the fault.
-std::string replaceWholeFile(const QString& path, const std::string& bytes);
+// the folder first when it is missing.
+Fault replaceWholeFile(const QString& path, const std::string& bytes);
 
 }  // namespace fitzel

@@ -1,5 +1,5 @@
 // The system services with Qt: file tests and detached program starts.
-#include "platform/SystemServices.h"
+#include "forms/SystemServices.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,5 +1,5 @@
 // The registries the program can read: none at all, and the Windows registry on Windows.
-#include "platform/Registry.h"
+#include "forms/Registry.h"
 
 #ifdef _WIN32
 #include <windows.h>

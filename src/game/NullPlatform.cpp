@@ -1,11 +1,9 @@
 // A platform with no window: a virtual clock, files kept in memory, chance from a fixed seed.
-#include "platform/NullPlatform.h"
+#include "game/NullPlatform.h"
 
 #include <climits>
 #include <fstream>
 #include <iterator>
-
-#include "game/modGeneral.h"
 
 namespace fitzel {
 
@@ -47,8 +45,8 @@ bool NullPlatform::fireNext() {
     // A running timer fires again one interval on, unless its handler stops it.
     t.due += t.interval;
     t.order = ++armings_;
-    if (game_ != nullptr) {
-        game_->onTimer(static_cast<TimerId>(next));
+    if (tick_) {
+        tick_(static_cast<TimerId>(next));
     }
     return true;
 }
@@ -89,13 +87,13 @@ FileRead NullPlatform::readFile(const std::string& path, std::size_t maxBytes) {
     return read;
 }
 
-std::string NullPlatform::replaceFile(const std::string& path, const std::string& bytes) {
+Fault NullPlatform::replaceFile(const std::string& path, const std::string& bytes) {
     files[path] = bytes;
     return {};
 }
 
 double NullPlatform::random() {
-    return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
+    return unitFraction(generator_());
 }
 
 void NullPlatform::fatalError(const std::string& file, const std::string& fault) {

@@ -1,5 +1,5 @@
-// The five-place high-score table: where it lives, reading it, storing it, and entering a
-// game's final score.
+// Entering a game's final score into the five-place table: where the table lives, reading it,
+// asking for the name and storing it.
 #include <string>
 
 #include "game/DataFiles.h"
@@ -25,9 +25,9 @@ const std::string kNoLongerEntersTitle = "Fitzel! - High Scores.";
 }  // namespace
 
 std::string modGeneral::highScorePath() {
-    // Beside the program when its folder takes new files (a build, a portable copy), as the game
-    // always kept it; else (an installed copy) in the player's own data folder. Decided once a
-    // run: finding out means making a file.
+    // Beside the program when its folder takes new files (a build, a portable copy); else (an
+    // installed copy) in the player's own data folder. Decided once a run: finding out means
+    // making a file.
     if (highScorePath_.empty()) {
         const std::string folder = platform_.programFolder();
         highScorePath_ = pathInFolder(
@@ -50,14 +50,15 @@ void modGeneral::LoadHighScores() {
     }
     // A missing file is a table nobody has entered yet. One that is there but cannot be read
     // reads as that too, but is remembered, so that saving never writes over it.
-    highScoreReadFault_ = file.status == FileRead::Status::Failed
-                              ? (file.fault.empty() ? "The file cannot be read." : file.fault)
-                              : "";
+    highScoreReadFault_.reset();
+    if (file.status == FileRead::Status::Failed) {
+        highScoreReadFault_ = file.fault.empty() ? "The file cannot be read." : file.fault;
+    }
     decodeHighScoreFile(file.bytes, intHighScore, strHighName);
 }
 
-std::string modGeneral::SaveHighScores() {
-    if (!highScoreReadFault_.empty()) {
+Fault modGeneral::SaveHighScores() {
+    if (highScoreReadFault_) {
         return highScoreReadFault_;
     }
     return platform_.replaceFile(highScorePath(), encodeHighScoreFile(intHighScore, strHighName));
@@ -83,9 +84,9 @@ void modGeneral::CheckHighScore(std::int16_t score) {
     // Another copy of the game may have stored its own entry while the name was typed: the new
     // entry goes into the table as it is on disk now, under a lock.
     const std::string lock = highScorePath() + ".lock";
-    std::string fault = platform_.lockFile(lock);
+    Fault fault = platform_.lockFile(lock);
     int place = 0;
-    if (fault.empty()) {
+    if (!fault) {
         LoadHighScores();
         place = placeFor(score);
         if (place != 0) {
@@ -99,28 +100,20 @@ void modGeneral::CheckHighScore(std::int16_t score) {
         }
         platform_.unlockFile(lock);
     }
-    if (fault.empty() && place == 0) {
+    if (!fault && place == 0) {
         platform_.messageBox(kNoLongerEntersText, kNoLongerEntersTitle, BoxIcon::Information,
                              BoxButtons::Ok);
     }
     // The congratulation is for a score that was stored.
-    if (fault.empty() && place == 1) {
+    if (!fault && place == 1) {
         platform_.messageBox(kHighScoreText, kHighScoreTitle, BoxIcon::Information, BoxButtons::Ok);
     }
-    if (!fault.empty()) {
+    if (fault) {
         platform_.messageBox(
-            "The high scores could not be saved in " + highScorePath() + ": " + fault + "     ",
+            "The high scores could not be saved in " + highScorePath() + ": " + *fault + "     ",
             kSaveFailedTitle, BoxIcon::Information, BoxButtons::Ok);
     }
     platform_.showScoresWindow();
-}
-
-void modGeneral::OpenWebPage(const std::string& operation, const std::string& file,
-                             const std::string& /*parameters*/, const std::string& /*directory*/,
-                             std::int32_t /*showCommand*/) {
-    if (operation == "open") {
-        platform_.openDocument(file);
-    }
 }
 
 }  // namespace fitzel
