@@ -1,10 +1,7 @@
 // The game's window on the world under Qt: pictures, labels, timers, boxes and files of frmMain.
 #pragma once
 
-#include <QHash>
-#include <QImage>
 #include <QLockFile>
-#include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <array>
@@ -14,6 +11,7 @@
 #include <random>
 #include <string>
 
+#include "forms/Pictures.h"
 #include "platform/Platform.h"
 
 class QWidget;
@@ -23,40 +21,6 @@ namespace fitzel {
 class frmMain;
 class frmScores;
 class PictureBox;
-
-// A picture as read from its file, or the reason it could not be read.
-struct LoadedPicture {
-    QPixmap pixmap;
-    QString fault;  // empty when the picture was read
-};
-
-// The file a picture is drawn from on a screen of the given device pixel ratio: above 1, its
-// twin "name@2x.ext" beside it when that exists, drawn at twice the size; else the file itself.
-struct PictureFile {
-    QString path;
-    qreal ratio = 1.0;  // the device pixel ratio the file is drawn for
-};
-PictureFile pictureFileFor(const QString& path, qreal devicePixelRatio);
-
-// Reads picture files. Pictures are read once per run and kept by path: the data files do
-// not change while the game runs.
-class PictureCache {
-  public:
-    // The picture at `path`, drawn for the screen's device pixel ratio (see pictureFileFor). The
-    // file at `path` itself must exist, whatever the ratio.
-    LoadedPicture picture(const QString& path, qreal devicePixelRatio = 1.0);
-    // The picture cut into one row of three equal cells: each a third of the width (the
-    // remainder dropped) by the full height. Empty pixmaps when the picture cannot be read.
-    std::array<QPixmap, 3> pieceCells(const QString& path, QString& fault,
-                                      qreal devicePixelRatio = 1.0);
-    // How many files have been read so far.
-    int filesRead() const { return filesRead_; }
-
-  private:
-    QHash<QString, LoadedPicture> pictures_;
-    QHash<QString, std::array<QPixmap, 3>> cells_;
-    int filesRead_ = 0;
-};
 
 class QtPlatform final : public Platform {
   public:
@@ -111,9 +75,6 @@ class QtPlatform final : public Platform {
 // message naming the file and the fault, then ends the program with status 1 once the message
 // is closed. The timers of the owner and of the windows under it stop first.
 [[noreturn]] void reportBrokenDataFile(QWidget* owner, const QString& file, const QString& fault);
-// Reads an uncompressed 24-bit bitmap, the kind every picture of the game is, without the
-// general image reader's search through its format plugins; a null image for any other file.
-QImage readPlainBitmap(const QString& path);
 // Reads at most maxBytes of a file (free of any window, so it can be tested on its own).
 FileRead readWholeFile(const QString& path, std::size_t maxBytes);
 // Writes a whole new file beside the old one and renames it into the old one's place, making
