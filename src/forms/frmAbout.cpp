@@ -116,6 +116,8 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     webFont.setPointSizeF(8.25);
     webFont.setUnderline(true);
     lblWeb->setFont(webFont);
+    // The pointer turns into the pointing hand over it, as over any link.
+    lblWeb->setCursor(Qt::PointingHandCursor);
     setWebColour(kLinkColour);
     lblWeb->installEventFilter(this);
 

@@ -228,7 +228,8 @@ class TestFrmAbout : public QObject {
     }
 
     void webLinkLooksAndOpensLikeALink() {
-        // Blue and underlined, navy while pressed; only a left click on it opens the page.
+        // Blue, underlined and under a pointing hand, navy while pressed; only a left click on it
+        // opens the page.
         frmAbout about(game, folder.path(), nullptr);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -238,6 +239,7 @@ class TestFrmAbout : public QObject {
         QCOMPARE(font.styleHint(), QFont::SansSerif);
         QCOMPARE(font.pointSizeF(), 8.25);
         QVERIFY(font.underline());
+        QCOMPARE(web->cursor().shape(), Qt::PointingHandCursor);
         for (auto [button, releaseAt, opens] : {std::tuple{Qt::LeftButton, QPoint(5, 5), true},
                                                 {Qt::LeftButton, QPoint(-30, 5), false},
                                                 {Qt::RightButton, QPoint(5, 5), false}}) {
