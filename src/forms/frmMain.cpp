@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QTimer>
 #include <cmath>
 #include <utility>
@@ -117,6 +119,33 @@ class ClientArea : public QWidget {
         fillBand(painter, kFramPieces, kFrameWidth, kPanelBorder);
         fillBand(painter, kFramGrid, kFrameWidth, kFrameRed);
         fillBand(painter, kFramEGGrid, kFrameWidth, kFrameRed);
+    }
+};
+
+// A push button whose picture is its whole face, raised and bevelled. Held down, the face moves
+// one pixel down and right and leaves a shadow along its top and left, as a picture button on
+// the desktop does.
+class PictureButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QPoint face = isDown() ? QPoint(1, 1) : QPoint(0, 0);
+        if (isDown()) {
+            const QColor shadow = palette().color(QPalette::Shadow);
+            painter.fillRect(0, 0, width(), 1, shadow);
+            painter.fillRect(0, 1, 1, height() - 1, shadow);
+        }
+        painter.drawPixmap(face, icon().pixmap(iconSize(), devicePixelRatio(),
+                                               isEnabled() ? QIcon::Normal : QIcon::Disabled));
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(3, 3, -3, -3).translated(face);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
     }
 };
 
@@ -337,7 +366,7 @@ void frmMain::buildControls() {
     lblTimeRemaining_ = makeLabel("lblTimeRemaining", "Time left", 5520);
     lblScore_ = makeLabel("lblScore", "Score", 6720);
 
-    btnSkip_ = new QPushButton(client_);
+    btnSkip_ = new PictureButton(client_);
     btnSkip_->setObjectName("btnSkip");
     btnSkip_->setGeometry(px(960), px(7080), px(1170), px(585));
     btnSkip_->setIcon(QIcon(QStringLiteral(":/skip.png")));

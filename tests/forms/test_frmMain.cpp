@@ -224,6 +224,20 @@ class TestFrmMain : public QObject {
                  QAccessible::Graphic);
     }
 
+    void skipShowsWhenItIsHeldDown() {
+        // Skip's face is its picture; held down, the face moves one pixel down and right.
+        const auto w = window();
+        QPushButton* skip = w->btnSkip();
+        const QImage face = picture(":/skip.png");
+        const QImage up = skip->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(up.copy(face.rect()), face);
+        skip->setDown(true);
+        const QImage down = skip->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(down != up);
+        QCOMPARE(down.copy(1, 1, face.width() - 1, face.height()),
+                 face.copy(0, 0, face.width() - 1, face.height()));
+    }
+
     void labelsAreSpeltInTheLettering_data() {
         QTest::addColumn<QString>("number");
         QTest::addColumn<bool>("lettered");  // every character has a picture
