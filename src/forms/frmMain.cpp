@@ -240,8 +240,9 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (border_) {
         fillBand(painter, rect(), 1, Qt::black);
     }
-    // Inside the border, when there is one.
+    // Inside the border, when there is one, and never over it.
     const int inset = border_ ? 1 : 0;
+    painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
     painter.drawPixmap(inset, inset, picture_);
 }
 
@@ -355,6 +356,8 @@ void frmMain::buildControls() {
         pic->setAccessibleDescription(QStringLiteral("no game yet"));
         picEG_[n] = pic;
     }
+    // The key square overlaps its neighbours by a pixel; its border is drawn whole over them.
+    picEG_[5]->raise();
 
     auto makeLabel = [this](const char* name, const char* spoken, int top) {
         auto* label = new ScriptLabel(client_);

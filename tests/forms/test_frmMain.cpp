@@ -224,6 +224,24 @@ class TestFrmMain : public QObject {
                  QAccessible::Graphic);
     }
 
+    void keySquareShowsItsBorderAllRoundWithThePictureInside() {
+        // The preview's key square: black on all four sides, its picture within the border.
+        const auto w = window(13);
+        const QImage screen =
+            w->clientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect key = w->picEG(5)->geometry();
+        for (int x = key.left(); x <= key.right(); ++x) {
+            QCOMPARE(screen.pixelColor(x, key.top()), QColor(Qt::black));
+            QCOMPARE(screen.pixelColor(x, key.bottom()), QColor(Qt::black));
+        }
+        for (int y = key.top(); y <= key.bottom(); ++y) {
+            QCOMPARE(screen.pixelColor(key.left(), y), QColor(Qt::black));
+            QCOMPARE(screen.pixelColor(key.right(), y), QColor(Qt::black));
+        }
+        const QRect inside = key.adjusted(1, 1, -1, -1);
+        QCOMPARE(screen.copy(inside), shown(w->picEG(5)).copy(QRect(QPoint(), inside.size())));
+    }
+
     void skipShowsWhenItIsHeldDown() {
         // Skip's face is its picture; held down, the face moves one pixel down and right.
         const auto w = window();
