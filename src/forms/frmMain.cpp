@@ -67,7 +67,7 @@ constexpr char kSettingsApplication[] = "fitzel";
 constexpr char kPreviewSetting[] = "Options/PlacementPreview";
 
 // The board: 5 x 5 cells of 39 x 38 pixels from its top-left corner; the centre cell is where
-// the keyboard's cursor starts.
+// the keyboard's cursor starts, once a key is used.
 const QPoint kBoardCorner(px(120), px(3840));
 const QSize kBoardCell(px(585), px(570));
 constexpr int kCentreCell = 13;
@@ -289,8 +289,14 @@ frmMain::frmMain(QWidget* parent)
     game_ = std::make_unique<modGeneral>(*platform_);
 
     for (int n = 1; n <= 25; ++n) {
-        connect(picGrid_[n], &PictureBox::clicked, this,
-                [this, n] { play([this, n] { game_->picGrid_Click(n); }); });
+        // A click hands the board back to the pointer: the keyboard's cursor goes.
+        connect(picGrid_[n], &PictureBox::clicked, this, [this, n] {
+            play([this, n] {
+                keysInUse_ = false;
+                game_->picGrid_Click(n);
+            });
+        });
+        picGrid_[n]->setMouseTracking(true);
         picGrid_[n]->installEventFilter(this);
     }
     connect(btnSkip_, &QPushButton::clicked, this,
@@ -472,6 +478,7 @@ void frmMain::mnuFileItem_Click(int index) {
         case 1:
             play([this] {
                 cursor_ = kCentreCell;
+                keysInUse_ = false;
                 game_->NewGame();
             });
             break;
@@ -519,14 +526,15 @@ void frmMain::play(Handler handler) {
 }
 
 void frmMain::refreshBoardOverlay() {
-    // The cursor shows during a game; the preview also needs a board at rest and the option on.
+    // The cursor shows during a game once the keys have been used on the board, until the pointer
+    // is used there again; the preview also needs a board at rest and the option on.
     const bool playing = game_->blnInGame && blocked_ == 0;
     const int pointed = keysInUse_ ? cursor_ : pointerCell_;
     PlacementView view;
     if (playing && !game_->blnClearing && previewOption_->isChecked() && pointed != 0) {
         view = game_->placementAt(pointed);
     }
-    overlay_->setState(view.cells, playing ? cursor_ : 0);
+    overlay_->setState(view.cells, playing && keysInUse_ ? cursor_ : 0);
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
@@ -568,14 +576,24 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Enter || type == QEvent::MouseMove || type == QEvent::Leave) {
         for (int n = 1; n <= kBoardCells; ++n) {
             if (watched != picGrid_[n]) {
                 continue;
             }
-            if (event->type() == QEvent::Enter) {
+            if (type != QEvent::Leave) {
+                // The pointer moved over the board: the board is the pointer's again. A cell that
+                // turns up under a pointer at rest (a window shown or closed over it) is no move.
+                const QPointF at = type == QEvent::Enter
+                                       ? static_cast<QEnterEvent*>(event)->globalPosition()
+                                       : static_cast<QMouseEvent*>(event)->globalPosition();
+                if (pointerSeen_ && at != pointerAt_) {
+                    keysInUse_ = false;
+                }
+                pointerAt_ = at;
+                pointerSeen_ = true;
                 pointerCell_ = n;
-                keysInUse_ = false;
             } else if (pointerCell_ == n) {
                 pointerCell_ = 0;
             }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointF>
 #include <array>
 #include <memory>
 
@@ -120,9 +121,10 @@ class frmMain : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // The arrow keys move the cursor over the board; Return or Space places the piece there.
+    // The arrow keys show the cursor and move it over the board; Return, Enter or Space shows it
+    // and places the piece there.
     void keyPressEvent(QKeyEvent* event) override;
-    // Follows the pointer over the board's cells.
+    // Follows the pointer over the board's cells; moving it there hides the keyboard's cursor.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -151,9 +153,11 @@ class frmMain : public QMainWindow {
     std::array<QTimer*, kTimerCount> timers_{};
     bool ending_ = false;
 
-    int cursor_ = 13;         // the keyboard's cell on the board
-    int pointerCell_ = 0;     // the board cell under the pointer, or 0
-    bool keysInUse_ = false;  // the keys, not the pointer, were used last on the board
+    int cursor_ = 13;      // the keyboard's cell on the board
+    int pointerCell_ = 0;  // the board cell under the pointer, or 0
+    QPointF pointerAt_;    // where the pointer was last seen over the board, on the screen
+    bool pointerSeen_ = false;
+    bool keysInUse_ = false;  // the keys, not the pointer, were used last on the board this game
     int blocked_ = 0;         // boxes and windows open over the main window
 
     // The game is destroyed before the platform it calls through.

@@ -435,6 +435,40 @@ class TestFrmMain : public QObject {
         }
     }
 
+    void cursorShowsOnlyOnceTheKeysAreUsed() {
+        // A player who only uses the mouse never sees the keyboard's cursor.
+        const auto w = window(13);
+        BoardOverlay* board = w->boardOverlay();
+        auto bare = [&] {  // no cursor, and every board cell exactly its picture on screen
+            const QImage screen =
+                w->clientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            bool same = board->cursor() == 0 && board->accessibleDescription().isEmpty();
+            for (int n = 1; n <= 25; ++n)
+                same = same && screen.copy(w->picGrid(n)->geometry()) == shown(w->picGrid(n));
+            return same;
+        };
+        pointAt(*w, 25);
+        QTest::mouseMove(w->lblScore());  // off the board
+        QVERIFY(bare());
+        QTest::keyClick(board, Qt::Key_Left);
+        QVERIFY(board->cursor() != 0 && !bare());
+        pointAt(*w, 1);
+        QCOMPARE(board->cursor(), 0);
+        QTest::keyClick(board, Qt::Key_Space);
+        QVERIFY(board->cursor() != 0);
+        QTest::mouseClick(w->picGrid(1), Qt::LeftButton);  // the pointer is there already
+        QCOMPARE(board->cursor(), 0);
+        QTest::keyClick(board, Qt::Key_Down);
+        QVERIFY(board->cursor() != 0);
+        QTest::mouseMove(w->picGrid(1), QPoint(3, 3));  // within the same cell
+        QCOMPARE(board->cursor(), 0);
+        QTest::keyClick(board, Qt::Key_Right);
+        QTest::mouseMove(w->lblScore());
+        QVERIFY(board->cursor() != 0);  // leaving the board is no use of it
+        QTest::keyClick(w.get(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(w->game().blnInGame && bare());
+    }
+
     void previewOptionIsRememberedAcrossRuns() {
         bool on = true;  // at first
         for (int run = 1; run <= 3; ++run) {
@@ -445,7 +479,6 @@ class TestFrmMain : public QObject {
             w->previewOption()->trigger();
             on = !on;
             QCOMPARE(quiet(*w), !on);
-            QCOMPARE(w->boardOverlay()->cursor(), 13);
         }
     }
 
@@ -522,6 +555,8 @@ class TestFrmMain : public QObject {
             {1, "fitzel::frmHelp"}, {2, "fitzel::frmScores"}, {4, "fitzel::frmAbout"}};
         for (const auto& [index, className] : items) {
             const auto w = window(13);
+            QTest::keyClick(w->boardOverlay(), Qt::Key_Up);
+            const int before = w->boardOverlay()->cursor();
             QWidget* owner = nullptr;
             int cursor = -1;
             NextModal watcher([&, &w = w](QWidget* opened) {
@@ -532,7 +567,8 @@ class TestFrmMain : public QObject {
             w->findChild<QAction*>(QStringLiteral("mnuHelpItem%1").arg(index))->trigger();
             QCOMPARE(watcher.className, className);
             QCOMPARE(owner, w.get());
-            QVERIFY(cursor == 0 && w->boardOverlay()->cursor() == 13);  // no keys meanwhile
+            QVERIFY(before != 0 && cursor == 0);
+            QCOMPARE(w->boardOverlay()->cursor(), before);  // no keys meanwhile
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 QVERIFY2(top == w.get() || !top->isVisible(), top->metaObject()->className());
