@@ -1,14 +1,25 @@
-// The How To Play window: builds the instructions and centres itself on the screen.
+// The How To Play window: builds the instructions, fits them and centres itself on the screen.
 #include "forms/frmHelp.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <algorithm>
+#include <vector>
 
 #include "forms/DialogGeometry.h"
 
 namespace fitzel {
+namespace {
+
+// The smallest text the instructions are shown in: still read comfortably.
+constexpr qreal kSmallestPoints = 8.0;
+constexpr int kSmallestPixels = 11;
+
+}  // namespace
 
 frmHelp::frmHelp(QWidget* owner) : SmallWindow(owner) {
     setObjectName(QStringLiteral("frmHelp"));
@@ -29,9 +40,9 @@ frmHelp::frmHelp(QWidget* owner) : SmallWindow(owner) {
     lblHelp->setGeometry(twips(240), twips(480), twips(5895), twips(2295));
     lblHelp->setTextFormat(Qt::PlainText);
     lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblHelp->setWordWrap(true);
 
     Form_Load();
+    fitInstructions();
 }
 
 void frmHelp::Form_Load() {
@@ -50,6 +61,59 @@ void frmHelp::Form_Load() {
     for (const char* line : kLines) {
         lblHelp->setText(lblHelp->text() + QChar(10) + QString::fromLatin1(line));
     }
+}
+
+void frmHelp::fitInstructions() {
+    // Each line as it is written, on a line of its own.
+    lblHelp->setWordWrap(false);
+    // Below the OK button rather than under it, so that all of the button takes clicks; the
+    // label keeps its bottom and right edges unless the text needs more.
+    QRect room = lblHelp->geometry();
+    room.setTop(std::max(room.top(), OKButton->geometry().bottom() + 1));
+
+    // The fonts the instructions may take, the most legible first: the dialog's own, then its
+    // condensed face, then both half a point smaller at a time while they stay legible.
+    const QFont dialogFont = lblHelp->font();
+    std::vector<QFont> fonts{dialogFont};
+    for (qreal points = QFontInfo(dialogFont).pointSizeF(); points >= kSmallestPoints;
+         points -= 0.5) {
+        QFont plain = dialogFont;
+        plain.setPointSizeF(points);
+        QFont condensed = plain;
+        condensed.setStretch(QFont::SemiCondensed);
+        for (const QFont& font : {plain, condensed}) {
+            if (QFontInfo(font).pixelSize() >= kSmallestPixels) {
+                fonts.push_back(font);
+            }
+        }
+    }
+
+    // The first font the text fits in whole; when none does, the one that needs the label and
+    // the window to grow the least.
+    const QFont* chosen = nullptr;
+    QSize growth;
+    for (const QFont& font : fonts) {
+        const QSize text =
+            QFontMetrics(font, lblHelp)
+                .boundingRect(QRect(QPoint(), room.size()), lblHelp->alignment(), lblHelp->text())
+                .size();
+        const QSize needed(std::max(0, text.width() - room.width()),
+                           std::max(0, text.height() - room.height()));
+        if (chosen == nullptr ||
+            needed.width() + needed.height() < growth.width() + growth.height()) {
+            chosen = &font;
+            growth = needed;
+        }
+        if (growth.isNull()) {
+            break;
+        }
+    }
+
+    lblHelp->setFont(*chosen);
+    lblHelp->setGeometry(room.adjusted(0, 0, growth.width(), growth.height()));
+    // The OK button keeps its place at the window's right edge.
+    OKButton->move(OKButton->x() + growth.width(), OKButton->y());
+    setFixedSize(size() + growth);
 }
 
 void frmHelp::OKButton_Click() {

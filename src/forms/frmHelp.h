@@ -20,6 +20,9 @@ class frmHelp : public SmallWindow {
 
   private:
     void Form_Load();
+    // Shows every line of the instructions whole in a legible font: a smaller or condensed one
+    // where the dialog's does not fit, else a larger label and window.
+    void fitInstructions();
     void OKButton_Click();
 };
 
