@@ -44,8 +44,12 @@
 #include <string>
 #include <vector>
 
+#include "forms/MainLayout.h"
 #include "forms/QtPlatform.h"
+#include "forms/BoardOverlay.h"
+#include "forms/PictureBox.h"
 #include "forms/frmMain.h"
+#include <QLabel>
 #include "game/Tables.h"
 #include "game/modGeneral.h"
 
@@ -464,7 +468,7 @@ int emptyWindowMain(int argc, char* argv[]) {
     QObject::connect(menu->addAction(QStringLiteral("E&xit")), &QAction::triggered, &app,
                      &QCoreApplication::quit);
     auto* client = new QWidget(&window);
-    client->setFixedSize(fitzel::frmMain::kClientWidth, fitzel::frmMain::kClientHeight);
+    client->setFixedSize(fitzel::layout::kClient.pixels().size());
     window.setCentralWidget(client);
     window.show();
     return app.exec();

@@ -25,11 +25,11 @@ inline constexpr int kGroundRed = 255, kGroundGreen = 224, kGroundBlue = 192;
 
 // What the labels show, each with its picture's name: ":/lettering/NAME.bmp" (and "NAME@2x.bmp"
 // drawn at twice the size). A whole word is one picture; numbers are spelt digit by digit.
-struct Piece {
+struct Glyph {
     const char* text;
     const char* name;
 };
-inline constexpr std::array<Piece, 12> kPieces = {{
+inline constexpr std::array<Glyph, 12> kGlyphs = {{
     {"Time Left", "time-left"},
     {"Score", "score"},
     {"0", "digit0"},

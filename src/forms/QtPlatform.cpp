@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -17,8 +18,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "forms/frmMain.h"
-#include "forms/frmScores.h"
+#include "forms/PictureBox.h"
+#include "game/DataFiles.h"
 
 namespace fitzel {
 namespace {
@@ -31,9 +32,24 @@ constexpr char kErrorTitle[] = "Fitzel! - Error";
 
 }  // namespace
 
-// --- QtPlatform ---
+QtPlatform::QtPlatform(GameScreen screen) : screen_(std::move(screen)) {
+    for (int t = 0; t < kTimerCount; ++t) {
+        const auto id = static_cast<TimerId>(t);
+        QObject::connect(screen_.timers[t], &QTimer::timeout, screen_.timers[t], [this, id] {
+            if (tick_) {
+                tick_(id);
+            }
+        });
+    }
+}
 
-QtPlatform::QtPlatform(frmMain& window) : window_(window) {}
+void QtPlatform::readCellPicturesAhead() {
+    const std::string folder = programFolder();
+    for (const char* cell :
+         {kGridEmptyFile, kGridFilledFile, kPreviewEmptyFile, kPreviewFilledFile}) {
+        pictures_.picture(qs(pathInFolder(folder, cell)), screen_.window->devicePixelRatio());
+    }
+}
 
 void QtPlatform::Randomize() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -47,11 +63,12 @@ QWidget* QtPlatform::dialogOwner() const {
     if (QWidget* modal = QApplication::activeModalWidget()) {
         return modal;
     }
-    return &window_;
+    return screen_.window;
 }
 
 Fault QtPlatform::showCell(PictureBox* box, CellLook look, const std::string& picturePath) {
-    const LoadedPicture loaded = pictures_.picture(qs(picturePath), window_.devicePixelRatio());
+    const LoadedPicture loaded =
+        pictures_.picture(qs(picturePath), screen_.window->devicePixelRatio());
     if (!loaded.fault.isEmpty()) {
         return loaded.fault.toStdString();
     }
@@ -64,11 +81,11 @@ Fault QtPlatform::showCell(PictureBox* box, CellLook look, const std::string& pi
 Fault QtPlatform::showPieceCell(int k, const std::string& picturePath, int cell) {
     QString fault;
     const std::array<QPixmap, 3> cells =
-        pictures_.pieceCells(qs(picturePath), fault, window_.devicePixelRatio());
+        pictures_.pieceCells(qs(picturePath), fault, screen_.window->devicePixelRatio());
     if (!fault.isEmpty()) {
         return fault.toStdString();
     }
-    PictureBox* box = window_.picPieces(k);
+    PictureBox* box = screen_.pieces.at(k);
     box->showPicture(cells.at(static_cast<std::size_t>(cell)));
     static const std::array<QString, 3> kLooks = {
         QStringLiteral("waiting"), QStringLiteral("dealt"), QStringLiteral("current")};
@@ -77,15 +94,15 @@ Fault QtPlatform::showPieceCell(int k, const std::string& picturePath, int cell)
 }
 
 Fault QtPlatform::showBoardCell(int n, CellLook look, const std::string& picturePath) {
-    return showCell(window_.picGrid(n), look, picturePath);
+    return showCell(screen_.board.at(n), look, picturePath);
 }
 
 Fault QtPlatform::showPreviewCell(int n, CellLook look, const std::string& picturePath) {
-    return showCell(window_.picEG(n), look, picturePath);
+    return showCell(screen_.preview.at(n), look, picturePath);
 }
 
 void QtPlatform::setLabel(Label label, const std::string& text) {
-    QLabel* target = label == Label::Score ? window_.lblScore() : window_.lblTimeRemaining();
+    QLabel* target = label == Label::Score ? screen_.score : screen_.timeRemaining;
     target->setText(qs(text));
     // The heading is the label's name; what a screen reader tells besides is the number.
     target->setAccessibleDescription(target->text().section(QLatin1Char('\n'), -1));
@@ -95,14 +112,8 @@ void QtPlatform::setTimerHandler(std::function<void(TimerId)> handler) {
     tick_ = std::move(handler);
 }
 
-void QtPlatform::timerFired(TimerId timer) {
-    if (tick_) {
-        tick_(timer);
-    }
-}
-
 void QtPlatform::setTimerInterval(TimerId timer, int milliseconds) {
-    QTimer* t = window_.timer(timer);
+    QTimer* t = screen_.timers.at(static_cast<std::size_t>(timer));
     if (milliseconds <= 0) {
         t->stop();
     } else {
@@ -117,7 +128,6 @@ BoxAnswer QtPlatform::messageBox(const std::string& text, const std::string& tit
                                                                    : QMessageBox::NoIcon;
     const QMessageBox::StandardButtons boxButtons =
         buttons == BoxButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-    const frmMain::BoardBlocked blocked(window_);
     QMessageBox box(boxIcon, qs(title), qs(text), boxButtons, dialogOwner());
     box.setTextFormat(Qt::PlainText);
     if (buttons == BoxButtons::YesNo) {
@@ -133,7 +143,6 @@ BoxAnswer QtPlatform::messageBox(const std::string& text, const std::string& tit
 
 std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& proposed) {
-    const frmMain::BoardBlocked blocked(window_);
     QInputDialog dialog(dialogOwner());
     dialog.setWindowTitle(qs(title));
     dialog.setLabelText(qs(prompt));
@@ -146,17 +155,7 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
 }
 
 void QtPlatform::showScoresWindow() {
-    // The table window cannot be shown twice: when it is already open (opened from the menu
-    // while the game ended behind it), it shows the new table.
-    if (scores_ && scores_->isVisible()) {
-        scores_->refresh();
-        return;
-    }
-    const frmMain::BoardBlocked blocked(window_);
-    QPointer<frmScores> window = new frmScores(window_.game(), &window_);
-    scores_ = window;
-    window->exec();
-    delete window.data();
+    screen_.showScoresWindow();
 }
 
 std::string QtPlatform::programFolder() {
@@ -207,10 +206,11 @@ void QtPlatform::openDocument(const std::string& address) {
 }
 
 void QtPlatform::fatalError(const std::string& file, const std::string& fault) {
-    for (int t = 0; t < kTimerCount; ++t) {
-        window_.timer(static_cast<TimerId>(t))->stop();
+    for (QTimer* timer : screen_.timers) {
+        timer->stop();
     }
-    reportBrokenDataFile(window_.isVisible() ? dialogOwner() : nullptr, qs(file), qs(fault));
+    reportBrokenDataFile(screen_.window->isVisible() ? dialogOwner() : nullptr, qs(file),
+                         qs(fault));
 }
 
 void reportBrokenDataFile(QWidget* owner, const QString& file, const QString& fault) {

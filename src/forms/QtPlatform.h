@@ -1,4 +1,5 @@
-// The game's window on the world under Qt: pictures, labels, timers, boxes and files of frmMain.
+// The game's window on the world under Qt: the main window's pictures, labels and timers, boxes,
+// files and chance.
 #pragma once
 
 #include <QLockFile>
@@ -6,28 +7,46 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <random>
 #include <string>
 
 #include "forms/Pictures.h"
+#include "game/modGeneral.h"
 #include "platform/Platform.h"
 
+class QLabel;
+class QTimer;
 class QWidget;
 
 namespace fitzel {
 
-class frmMain;
-class frmScores;
 class PictureBox;
+
+// What the game paints and times on the main window, numbered as the game numbers them (element
+// 0 unused), and how the table window is opened there.
+struct GameScreen {
+    QWidget* window = nullptr;  // owns the boxes; its screen decides the pictures' size
+    std::array<PictureBox*, kPieceCount + 1> pieces{};
+    std::array<PictureBox*, kBoardCells + 1> board{};
+    std::array<PictureBox*, kPreviewCells + 1> preview{};
+    QLabel* timeRemaining = nullptr;
+    QLabel* score = nullptr;
+    std::array<QTimer*, kTimerCount> timers{};
+    std::function<void()> showScoresWindow;  // modal; returns once it is closed
+};
 
 class QtPlatform final : public Platform {
   public:
-    explicit QtPlatform(frmMain& window);
+    explicit QtPlatform(GameScreen screen);
 
     // Seeds the random generator from the clock (once, at start-up).
     void Randomize();
+    // Reads the board's and the preview's cell pictures ahead, so that no file is opened while a
+    // game is played. One that cannot be read is reported when the game first shows it.
+    void readCellPicturesAhead();
     // The window that boxes and dialogs opened now belong to.
     QWidget* dialogOwner() const;
     PictureCache& pictures() { return pictures_; }
@@ -39,8 +58,6 @@ class QtPlatform final : public Platform {
 
     void setTimerInterval(TimerId timer, int milliseconds) override;
     void setTimerHandler(std::function<void(TimerId)> handler) override;
-    // A tick of the timer, for the handler the game registered.
-    void timerFired(TimerId timer);
 
     BoxAnswer messageBox(const std::string& text, const std::string& title, BoxIcon icon,
                          BoxButtons buttons) override;
@@ -63,11 +80,10 @@ class QtPlatform final : public Platform {
   private:
     Fault showCell(PictureBox* box, CellLook look, const std::string& picturePath);
 
-    frmMain& window_;
+    GameScreen screen_;
     PictureCache pictures_;
     std::mt19937_64 generator_;
     std::function<void(TimerId)> tick_;
-    QPointer<frmScores> scores_;
     std::map<std::string, std::unique_ptr<QLockFile>> locks_;
 };
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "forms/Lettering.h"
-#include "forms/QtPlatform.h"
+#include "forms/Pictures.h"
 
 namespace fitzel {
 
@@ -28,7 +28,7 @@ void ScriptLabel::paintEvent(QPaintEvent*) {
             painter.drawText(QRect(0, top, width(), L::kLineHeight), Qt::AlignHCenter, line);
         } else {
             // Each picture overlaps its neighbours by the blank margins where a stroke may
-            // reach across; being ink alone (see piece), it leaves their strokes showing.
+            // reach across; being ink alone (see glyph), it leaves their strokes showing.
             QList<int> advances;
             int lineWidth = 0;
             for (const QPixmap& picture : pictures) {
@@ -47,9 +47,9 @@ void ScriptLabel::paintEvent(QPaintEvent*) {
 
 QList<QPixmap> ScriptLabel::spell(const QString& line) {
     const auto nameOf = [](const QString& text) -> QString {
-        for (const L::Piece& piece : L::kPieces) {
-            if (text == QLatin1String(piece.text)) {
-                return QString::fromLatin1(piece.name);
+        for (const L::Glyph& glyph : L::kGlyphs) {
+            if (text == QLatin1String(glyph.text)) {
+                return QString::fromLatin1(glyph.name);
             }
         }
         return {};
@@ -64,7 +64,7 @@ QList<QPixmap> ScriptLabel::spell(const QString& line) {
     }
     QList<QPixmap> pictures;
     for (const QString& name : names) {
-        const QPixmap picture = name.isEmpty() ? QPixmap() : piece(name);
+        const QPixmap picture = name.isEmpty() ? QPixmap() : glyph(name);
         if (picture.isNull()) {
             return {};
         }
@@ -73,15 +73,16 @@ QList<QPixmap> ScriptLabel::spell(const QString& line) {
     return pictures;
 }
 
-QPixmap ScriptLabel::piece(const QString& name) {
-    if (const auto found = pieces_.constFind(name); found != pieces_.constEnd()) {
+QPixmap ScriptLabel::glyph(const QString& name) {
+    if (const auto found = glyphs_.constFind(name); found != glyphs_.constEnd()) {
         return *found;
     }
     const PictureFile file =
         pictureFileFor(QStringLiteral(":/lettering/%1.bmp").arg(name), devicePixelRatioF());
     // The pictures are black ink on the window's ground: how far a pixel's red falls below the
     // ground's tells how much ink covers it. Kept as ink alone, the ground left out.
-    const QImage drawn = readPlainBitmap(file.path);
+    QString fault;
+    const QImage drawn = readPicture(file.path, fault);
     QImage ink(drawn.size(), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < drawn.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
@@ -94,7 +95,7 @@ QPixmap ScriptLabel::piece(const QString& name) {
     }
     QPixmap picture = QPixmap::fromImage(ink);
     picture.setDevicePixelRatio(file.ratio);
-    pieces_.insert(name, picture);
+    glyphs_.insert(name, picture);
     return picture;
 }
 

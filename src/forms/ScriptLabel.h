@@ -22,10 +22,10 @@ class ScriptLabel : public QLabel {
     // The pictures that spell `line` (a word of its own, else each character), or none when a
     // character has no picture.
     QList<QPixmap> spell(const QString& line);
-    // The picture named `name`, read on first use; null when it cannot be read.
-    QPixmap piece(const QString& name);
+    // The glyph's picture named `name`, read on first use; null when it cannot be read.
+    QPixmap glyph(const QString& name);
 
-    QHash<QString, QPixmap> pieces_;
+    QHash<QString, QPixmap> glyphs_;
 };
 
 }  // namespace fitzel

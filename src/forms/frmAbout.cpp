@@ -3,7 +3,6 @@
 
 #include <QFont>
 #include <QImage>
-#include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -18,8 +17,9 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "forms/DialogGeometry.h"
+#include "forms/Pictures.h"
 #include "forms/QtPlatform.h"
+#include "forms/SmallWindow.h"
 #include "game/DataFiles.h"
 #include "game/modGeneral.h"
 
@@ -55,7 +55,8 @@ QLabel* label(QWidget* parent, const QString& name, int left, int top, int width
     created->setTextFormat(Qt::PlainText);
     created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     created->setWordWrap(true);
-    created->setGeometry(twips(left), twips(top), twips(width), twips(height));
+    created->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
+                         pixelsFromTwips(height));
     return created;
 }
 
@@ -63,7 +64,8 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
                     int width, int height) {
     auto* created = new QPushButton(caption, parent);
     created->setObjectName(name);
-    created->setGeometry(twips(left), twips(top), twips(width), twips(height));
+    created->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
+                         pixelsFromTwips(height));
     return created;
 }
 
@@ -87,7 +89,7 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     setWindowTitle(kCaption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(5730), twips(3555));
+    setFixedSize(pixelsFromTwips(5730), pixelsFromTwips(3555));
 
     cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 4245, 2625, 1260, 345);
     // The default button (Enter) and the cancel button (Escape).
@@ -99,7 +101,8 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setFrameShape(QFrame::NoFrame);
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picIcon->setGeometry(twips(240), twips(240), twips(540), twips(540));
+    picIcon->setGeometry(pixelsFromTwips(240), pixelsFromTwips(240), pixelsFromTwips(540),
+                         pixelsFromTwips(540));
 
     cmdSysInfo = button(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."), 4260,
                         3075, 1245, 345);
@@ -121,10 +124,10 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     setWebColour(kLinkColour);
     lblWeb->installEventFilter(this);
 
-    Line1[1] = {QPoint(twips(90), twips(2445)), QPoint(twips(5654), twips(2445)),
-                QColor(128, 128, 128), 1};
-    Line1[0] = {QPoint(twips(105), twips(2460)), QPoint(twips(5654), twips(2460)),
-                QColor(255, 255, 255), 2};
+    Line1[1] = {QPoint(pixelsFromTwips(90), pixelsFromTwips(2445)),
+                QPoint(pixelsFromTwips(5654), pixelsFromTwips(2445)), QColor(128, 128, 128), 1};
+    Line1[0] = {QPoint(pixelsFromTwips(105), pixelsFromTwips(2460)),
+                QPoint(pixelsFromTwips(5654), pixelsFromTwips(2460)), QColor(255, 255, 255), 2};
 
     Form_Load();
 }
@@ -153,16 +156,15 @@ void frmAbout::Form_Load() {
 }
 
 QString frmAbout::loadIconCell(const QString& path, QPixmap& cell) {
-    QImageReader reader(path);
-    const QImage picture = reader.read();
+    QString fault;
+    const QImage picture = readPicture(path, fault);
     if (picture.isNull()) {
-        return reader.errorString();
+        return fault;
     }
-    const int cellWidth = picture.width() / 3;
-    if (cellWidth == 0) {
+    cell = cutIntoThirds(QPixmap::fromImage(picture))[0];
+    if (cell.isNull()) {
         return QStringLiteral("The picture is too narrow to hold three cells.");
     }
-    cell = QPixmap::fromImage(picture.copy(0, 0, cellWidth, picture.height()));
     return {};
 }
 

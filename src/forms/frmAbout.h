@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QPoint>
 #include <QString>
-#include "forms/DialogGeometry.h"
+#include "forms/SmallWindow.h"
 
 #include <array>
 #include <string>

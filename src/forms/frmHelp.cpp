@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "forms/DialogGeometry.h"
+#include "forms/SmallWindow.h"
 
 namespace fitzel {
 namespace {
@@ -26,18 +26,20 @@ frmHelp::frmHelp(QWidget* owner) : SmallWindow(owner) {
     setWindowTitle(QStringLiteral("Fitzel! - How To Play."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(6375), twips(3015));
+    setFixedSize(pixelsFromTwips(6375), pixelsFromTwips(3015));
 
     // Created in tab order.
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(twips(4920), twips(240), twips(1215), twips(375));
+    OKButton->setGeometry(pixelsFromTwips(4920), pixelsFromTwips(240), pixelsFromTwips(1215),
+                          pixelsFromTwips(375));
     OKButton->setDefault(false);
     connect(OKButton, &QPushButton::clicked, this, &frmHelp::OKButton_Click);
 
     lblHelp = new QLabel(this);
     lblHelp->setObjectName(QStringLiteral("lblHelp"));
-    lblHelp->setGeometry(twips(240), twips(480), twips(5895), twips(2295));
+    lblHelp->setGeometry(pixelsFromTwips(240), pixelsFromTwips(480), pixelsFromTwips(5895),
+                         pixelsFromTwips(2295));
     lblHelp->setTextFormat(Qt::PlainText);
     lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -1,7 +1,7 @@
 // The How To Play window: the instructions and an OK button.
 #pragma once
 
-#include "forms/DialogGeometry.h"
+#include "forms/SmallWindow.h"
 
 class QLabel;
 class QPushButton;

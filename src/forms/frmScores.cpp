@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "forms/DialogGeometry.h"
+#include "forms/SmallWindow.h"
 #include "game/modGeneral.h"
 
 namespace fitzel {
@@ -29,7 +29,8 @@ QLabel* tableLabel(QWidget* parent, const QString& name, int left, int top, int 
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(tableFont());
-    label->setGeometry(twips(left), twips(top), twips(width), twips(height));
+    label->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
+                       pixelsFromTwips(height));
     return label;
 }
 
@@ -46,7 +47,7 @@ frmScores::frmScores(modGeneral& game, QWidget* owner) : SmallWindow(owner), gam
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    resize(twips(6000), twips(3165));
+    resize(pixelsFromTwips(6000), pixelsFromTwips(3165));
 
     for (int k = 1; k <= 5; ++k) {
         const int top = 360 + 480 * (k - 1);
@@ -57,7 +58,8 @@ frmScores::frmScores(modGeneral& game, QWidget* owner) : SmallWindow(owner), gam
     // Last in the tab order.
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twips(4560), twips(360), twips(1215), twips(375));
+    cmdOK->setGeometry(pixelsFromTwips(4560), pixelsFromTwips(360), pixelsFromTwips(1215),
+                       pixelsFromTwips(375));
     cmdOK->setDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &frmScores::cmdOK_Click);
 

@@ -1,7 +1,7 @@
 // The high-score window: the five places of the table, scores on the left and names beside them.
 #pragma once
 
-#include "forms/DialogGeometry.h"
+#include "forms/SmallWindow.h"
 
 #include <array>
 

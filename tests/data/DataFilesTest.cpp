@@ -177,11 +177,11 @@ TEST(Pictures, HaveTheirSizesAndEmptyAndFilledCellsTellApart) {
         EXPECT_EQ(QImage(kSource + "/" + icon).size(), QSize(size, size)) << size;
     }
     // The lettering: a line high, the text's advance and the margins wide.
-    for (const auto& piece : fitzel::lettering::kPieces) {
+    for (const auto& glyph : fitzel::lettering::kGlyphs) {
         const QImage image(
-            QString("%1/src/forms/resources/lettering/%2.bmp").arg(kSource, piece.name));
-        EXPECT_EQ(image.height(), fitzel::lettering::kLineHeight) << piece.name;
-        EXPECT_GT(image.width(), 2 * fitzel::lettering::kPad) << piece.name;
+            QString("%1/src/forms/resources/lettering/%2.bmp").arg(kSource, glyph.name));
+        EXPECT_EQ(image.height(), fitzel::lettering::kLineHeight) << glyph.name;
+        EXPECT_GT(image.width(), 2 * fitzel::lettering::kPad) << glyph.name;
     }
     for (const auto& [empty, full] :
          {std::pair{"GridEmpty.bmp", "GridFilled.bmp"}, std::pair{"EGEmpty.bmp", "EGFilled.bmp"}}) {
@@ -204,8 +204,8 @@ std::vector<QString> twinnedPictures() {
     for (int piece = 1; piece <= kPieces; ++piece) {
         paths.push_back(piecePicture(piece));
     }
-    for (const auto& piece : fitzel::lettering::kPieces) {
-        paths.push_back(QString("src/forms/resources/lettering/%1.bmp").arg(piece.name));
+    for (const auto& glyph : fitzel::lettering::kGlyphs) {
+        paths.push_back(QString("src/forms/resources/lettering/%1.bmp").arg(glyph.name));
     }
     return paths;
 }

@@ -10,7 +10,10 @@
 #include <random>
 
 #include "forms/QtPlatform.h"
+#include "forms/BoardOverlay.h"
+#include "forms/PictureBox.h"
 #include "forms/frmMain.h"
+#include <QLabel>
 #include "game/NullPlatform.h"
 #include "test_frmMainModal.h"
 
@@ -175,7 +178,7 @@ class TestFrmMain : public QObject {
         }
         for (int n = 1; n <= 9; ++n)
             QCOMPARE(shown(w->picEG(n)), picture(":/cell_preview.png"));
-        QCOMPARE(w->boardOverlay()->cursor(), 0);
+        QCOMPARE(w->boardOverlay()->cursorCell(), 0);
     }
 
     void keysAndClicksPlayAndTellAScreenReader() {
@@ -399,13 +402,13 @@ class TestFrmMain : public QObject {
         game.intPiecesLeft = 0;  // the last piece, skipped: quiet from the game-over message on
         bool quietUnderTheMessage = false;
         NextModal closer([&](QWidget* box) {
-            quietUnderTheMessage = quiet(*w) && w->boardOverlay()->cursor() == 0;
+            quietUnderTheMessage = quiet(*w) && w->boardOverlay()->cursorCell() == 0;
             box->close();
         });
         QTest::mouseClick(w->btnSkip(), Qt::LeftButton);
         QCOMPARE(closer.title, QStringLiteral("Fitzel! - Game Over!"));
         QVERIFY(quietUnderTheMessage && !game.blnInGame && quiet(*w));
-        QCOMPARE(w->boardOverlay()->cursor(), 0);
+        QCOMPARE(w->boardOverlay()->cursorCell(), 0);
     }
 
     void keysMoveTheCursorAndPlaceAsAClick() {
@@ -424,7 +427,7 @@ class TestFrmMain : public QObject {
                 QCOMPARE(keys->focusWidget(), board);
                 for (QChar move : moves)
                     QTest::keyClick(board, arrows[move]);
-                QCOMPARE(board->cursor(), cell);
+                QCOMPARE(board->cursorCell(), cell);
                 QCOMPARE(board->cells(), keys->game().placementAt(cell).cells);
                 QTest::keyClick(board, place);
                 QTest::mouseClick(mouse->picGrid(cell), Qt::LeftButton);
@@ -442,7 +445,7 @@ class TestFrmMain : public QObject {
         auto bare = [&] {  // no cursor, and every board cell exactly its picture on screen
             const QImage screen =
                 w->clientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            bool same = board->cursor() == 0 && board->accessibleDescription().isEmpty();
+            bool same = board->cursorCell() == 0 && board->accessibleDescription().isEmpty();
             for (int n = 1; n <= 25; ++n)
                 same = same && screen.copy(w->picGrid(n)->geometry()) == shown(w->picGrid(n));
             return same;
@@ -451,20 +454,20 @@ class TestFrmMain : public QObject {
         QTest::mouseMove(w->lblScore());  // off the board
         QVERIFY(bare());
         QTest::keyClick(board, Qt::Key_Left);
-        QVERIFY(board->cursor() != 0 && !bare());
+        QVERIFY(board->cursorCell() != 0 && !bare());
         pointAt(*w, 1);
-        QCOMPARE(board->cursor(), 0);
+        QCOMPARE(board->cursorCell(), 0);
         QTest::keyClick(board, Qt::Key_Space);
-        QVERIFY(board->cursor() != 0);
+        QVERIFY(board->cursorCell() != 0);
         QTest::mouseClick(w->picGrid(1), Qt::LeftButton);  // the pointer is there already
-        QCOMPARE(board->cursor(), 0);
+        QCOMPARE(board->cursorCell(), 0);
         QTest::keyClick(board, Qt::Key_Down);
-        QVERIFY(board->cursor() != 0);
+        QVERIFY(board->cursorCell() != 0);
         QTest::mouseMove(w->picGrid(1), QPoint(3, 3));  // within the same cell
-        QCOMPARE(board->cursor(), 0);
+        QCOMPARE(board->cursorCell(), 0);
         QTest::keyClick(board, Qt::Key_Right);
         QTest::mouseMove(w->lblScore());
-        QVERIFY(board->cursor() != 0);  // leaving the board is no use of it
+        QVERIFY(board->cursorCell() != 0);  // leaving the board is no use of it
         QTest::keyClick(w.get(), Qt::Key_N, Qt::ControlModifier);
         QVERIFY(w->game().blnInGame && bare());
     }
@@ -556,19 +559,19 @@ class TestFrmMain : public QObject {
         for (const auto& [index, className] : items) {
             const auto w = window(13);
             QTest::keyClick(w->boardOverlay(), Qt::Key_Up);
-            const int before = w->boardOverlay()->cursor();
+            const int before = w->boardOverlay()->cursorCell();
             QWidget* owner = nullptr;
             int cursor = -1;
             NextModal watcher([&, &w = w](QWidget* opened) {
                 owner = opened->isModal() ? opened->parentWidget() : nullptr;
-                cursor = w->boardOverlay()->cursor();
+                cursor = w->boardOverlay()->cursorCell();
                 opened->close();
             });
             w->findChild<QAction*>(QStringLiteral("mnuHelpItem%1").arg(index))->trigger();
             QCOMPARE(watcher.className, className);
             QCOMPARE(owner, w.get());
             QVERIFY(before != 0 && cursor == 0);
-            QCOMPARE(w->boardOverlay()->cursor(), before);  // no keys meanwhile
+            QCOMPARE(w->boardOverlay()->cursorCell(), before);  // no keys meanwhile
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 QVERIFY2(top == w.get() || !top->isVisible(), top->metaObject()->className());

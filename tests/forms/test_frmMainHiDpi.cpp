@@ -3,7 +3,10 @@
 #include <QtTest>
 #include <set>
 
+#include "forms/BoardOverlay.h"
+#include "forms/PictureBox.h"
 #include "forms/frmMain.h"
+#include <QLabel>
 
 using namespace fitzel;
 

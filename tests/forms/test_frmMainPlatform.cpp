@@ -10,7 +10,10 @@
 #include <memory>
 
 #include "forms/QtPlatform.h"
+#include "forms/BoardOverlay.h"
+#include "forms/PictureBox.h"
 #include "forms/frmMain.h"
+#include <QLabel>
 #include "test_frmMainModal.h"
 
 using namespace fitzel;

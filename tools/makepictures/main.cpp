@@ -91,13 +91,13 @@ int main(int argc, char** argv) {
         saveImage(previewCell(true, scale), data + "EGFilled" + at + ".bmp", "BMP");
 
         // The labels' lettering, read like the game's bitmaps.
-        for (const auto& piece : fitzel::lettering::kPieces) {
+        for (const auto& glyph : fitzel::lettering::kGlyphs) {
             QString fault;
-            const QImage image = lettering(QString::fromLatin1(piece.text), scale, fault);
+            const QImage image = lettering(QString::fromLatin1(glyph.text), scale, fault);
             if (image.isNull()) {
                 report("lettering: " + fault);
             }
-            saveImage(image, resources + "lettering/" + piece.name + at + ".bmp", "BMP");
+            saveImage(image, resources + "lettering/" + glyph.name + at + ".bmp", "BMP");
         }
     }
 

@@ -1,4 +1,4 @@
-// What the small windows share: twips to pixels, and centring themselves on the screen.
+// What the game's windows share: centring themselves on the screen, and the small windows' frame.
 #pragma once
 
 #include <QDialog>
@@ -10,12 +10,9 @@
 
 #include <cmath>
 
-namespace fitzel {
+#include "forms/Twips.h"
 
-// Window layouts are given in twips, 15 to a pixel.
-constexpr int twips(int t) {
-    return static_cast<int>((t * 2 + 15) / 30);
-}
+namespace fitzel {
 
 // Puts a window in the middle of its screen: top = screen height / 2 - window height / 2,
 // then left = screen width / 2 - window width / 2, with the outer size of the window (frame and
