@@ -243,9 +243,11 @@ FileRead readWholeFile(const QString& path, std::size_t maxBytes) {
         result.fault = "File not found";
         return result;
     }
-    if (info.isDir()) {
+    if (!info.isFile()) {
+        // Opening a pipe would wait for a writer that never comes, and a device is no data file.
         result.status = FileRead::Status::Failed;
-        result.fault = "It is a folder, not a file";
+        result.fault = info.isDir() ? "It is a folder, not a file"
+                                    : "It is not a regular file (a device, a pipe or a socket)";
         return result;
     }
     QFile file(path);
@@ -277,7 +279,15 @@ FileRead readWholeFile(const QString& path, std::size_t maxBytes) {
 }
 
 Fault replaceWholeFile(const QString& path, const std::string& bytes) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+    // A link is followed to the file it names (a player may keep the table elsewhere), but only
+    // a regular file is ever replaced: a save never puts a file in place of a device, a pipe or
+    // a socket.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return target.isDir() ? "It is a folder, not a file"
+                              : "It is not a regular file (a device, a pipe or a socket)";
+    }
+    if (!QDir().mkpath(target.absolutePath())) {
         return "The folder cannot be made";
     }
     QSaveFile file(path);

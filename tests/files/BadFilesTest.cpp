@@ -2,6 +2,7 @@
 // half-way never leaves a broken or lost table.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -103,31 +104,6 @@ TEST_F(BadFilesTest, AnyHighScoreFileReadsAsATableAndTheNextSaveMakesItWhole) {
     }
 }
 
-TEST_F(BadFilesTest, LongNamesAndEveryCharacterOfLatin1SurviveTheDisk) {
-    // A name of 10,000 characters and names holding each of the 256 Latin-1 characters come
-    // back as typed, except where a character would break its line and is stored as "?".
-    std::string all;
-    for (int code = 0; code < 256; ++code) {
-        all += utf8FromLatin1(std::string(1, static_cast<char>(code)));
-    }
-    for (const std::string& name : {std::string(10000, 'n'), all}) {
-        write(table({0, 0, 0, 0, 0, 0}, {}));
-        platform.name = name;
-        game.CheckHighScore(10);
-        game.LoadHighScores();
-        EXPECT_EQ(game.strHighName[1], utf8FromLatin1(storableName(name)));
-        EXPECT_EQ(stored().count("\r"), 5);
-        EXPECT_EQ(stored().count("\n"), 5);
-    }
-    // Only the characters that would scramble to a line end are changed.
-    const std::string kept = storableName(all);
-    int changed = 0;
-    for (int code = 0; code < 256; ++code) {
-        changed += static_cast<unsigned char>(kept[code]) != code;
-    }
-    EXPECT_LE(changed, 4);
-}
-
 TEST_F(BadFilesTest, ASaveKilledAtAnyMomentLeavesTheOldTableOrTheNewOne) {
     // The table is written beside the old one and renamed over it, so a save cut short by a
     // crash or a power cut loses nothing.
@@ -154,6 +130,28 @@ TEST_F(BadFilesTest, ASaveKilledAtAnyMomentLeavesTheOldTableOrTheNewOne) {
     // The kills fell both before and after the rename.
     EXPECT_GT(sawOld, 0);
     EXPECT_GT(sawNew, 0);
+}
+
+TEST_F(BadFilesTest, ATableBehindALinkIsSavedThereButNeverInPlaceOfAPipeOrADevice) {
+    // A link to a regular file is followed; a link to anything else is refused and left as it
+    // is, and so is the pipe or device it names: nothing is read from it or written in its place.
+    QTemporaryDir elsewhere;
+    const QString kept = elsewhere.filePath(QStringLiteral("scores"));
+    const QString pipe = elsewhere.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    write(table({0, 50, 40, 30, 20, 10}, {}));
+    ASSERT_TRUE(QFile::rename(config(), kept));
+    for (const QString& target : {kept, pipe}) {
+        QFile::remove(config());
+        ASSERT_TRUE(QFile::link(target, config()));
+        const Fault fault = replaceWholeFile(config(), "new");
+        EXPECT_EQ(fault.has_value(), target == pipe);
+        EXPECT_TRUE(QFileInfo(config()).isSymLink());
+        EXPECT_EQ(readWholeFile(config(), 100).status,
+                  target == pipe ? FileRead::Status::Failed : FileRead::Status::Ok);
+    }
+    EXPECT_EQ(QFile(kept).size(), 3);
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
 }
 
 TEST(Pictures, EveryPictureReadsAlikeByTheQuickReaderAndTheGeneralOne) {
