@@ -7,12 +7,15 @@
 
 namespace fitzel {
 
-QImage readPlainBitmap(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > (16 << 20)) {
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
+namespace {
+
+// The largest picture the game takes, in pixels a side, and the largest picture file in bytes.
+constexpr qint64 kLargestSide = 4096;
+constexpr qint64 kLargestFile = 16 << 20;
+
+}  // namespace
+
+QImage decodePlainBitmap(const QByteArray& bytes, QString& fault) {
     const auto at = [&](int offset, int size) -> qint64 {
         if (offset + size > bytes.size()) {
             return -1;
@@ -25,13 +28,28 @@ QImage readPlainBitmap(const QString& path) {
     };
     const qint64 dataOffset = at(10, 4), headerSize = at(14, 4), width = at(18, 4),
                  height = at(22, 4), bitsPerPixel = at(28, 2), compression = at(30, 4);
-    if (!bytes.startsWith("BM") || headerSize < 40 || bitsPerPixel != 24 || compression != 0 ||
-        width <= 0 || width > 4096 || height <= 0 || height > 4096 ||
-        dataOffset < 14 + headerSize) {
+    if (!bytes.startsWith("BM") || headerSize < 40 || height < 0) {
+        return {};  // another kind of picture, or a bitmap stored top-down
+    }
+    if (width > kLargestSide || height > kLargestSide) {
+        fault = QStringLiteral("too large: %1 x %2").arg(width).arg(height);
+        return {};
+    }
+    if (bitsPerPixel != 24 || compression != 0) {
+        return {};  // a bitmap of another depth, or compressed
+    }
+    if (width <= 0 || height == 0 || dataOffset < 14 + headerSize) {
+        fault = QStringLiteral("a bitmap header that does not hold together (%1 x %2)")
+                    .arg(width)
+                    .arg(height);
         return {};
     }
     const qint64 stride = (width * 3 + 3) / 4 * 4;
-    if (dataOffset + stride * height > bytes.size()) {
+    const qint64 needed = dataOffset + stride * height;
+    if (needed > bytes.size()) {
+        fault = QStringLiteral("cut short: %1 bytes of the %2 its header promises")
+                    .arg(bytes.size())
+                    .arg(needed);
         return {};
     }
     QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
@@ -61,8 +79,18 @@ PictureFile pictureFileFor(const QString& path, qreal devicePixelRatio) {
 }
 
 QImage readPicture(const QString& path, QString& fault) {
-    QImage image = readPlainBitmap(path);
-    if (image.isNull()) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fault = file.errorString();
+        return {};
+    }
+    const QByteArray bytes = file.read(kLargestFile + 1);
+    if (bytes.size() > kLargestFile) {
+        fault = QStringLiteral("too large: more than %1 MiB").arg(kLargestFile >> 20);
+        return {};
+    }
+    QImage image = decodePlainBitmap(bytes, fault);
+    if (image.isNull() && fault.isEmpty()) {
         QImageReader reader(path);
         reader.setDecideFormatFromContent(true);
         image = reader.read();

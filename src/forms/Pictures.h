@@ -24,12 +24,14 @@ struct PictureFile {
 };
 PictureFile pictureFileFor(const QString& path, qreal devicePixelRatio);
 
-// Reads an uncompressed 24-bit bitmap, the kind every picture of the game is, without the
-// general image reader's search through its format plugins; a null image for any other file.
-QImage readPlainBitmap(const QString& path);
+// Decodes an uncompressed 24-bit bitmap stored bottom-up, the kind every picture of the game is,
+// without the general image reader's search through its format plugins. A null image with no
+// fault for any other kind of picture; with the fault for a bitmap that is broken (cut short, or
+// claiming a size beyond 4096 pixels a side).
+QImage decodePlainBitmap(const QByteArray& bytes, QString& fault);
 
-// Reads a picture file of any kind: the game's bitmaps directly, anything else (the artwork
-// built into the program) through Qt's readers. A null image and the fault when it cannot.
+// Reads a picture file: the game's bitmaps directly, any other picture (the artwork built into
+// the program) through Qt's readers. A null image and the fault when it cannot.
 QImage readPicture(const QString& path, QString& fault);
 
 // The three cells of a piece picture, from the left (not yet dealt, dealt, current): each a
