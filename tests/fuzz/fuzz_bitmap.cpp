@@ -1,0 +1,20 @@
+// Fuzzes the program's own bitmap reader: any bytes give a picture of the size its header
+// claims, or none, with a fault only for a broken bitmap; never a read past the bytes.
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "forms/Pictures.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QString fault;
+    const QImage image = fitzel::decodePlainBitmap(bytes, fault);
+    if (!image.isNull() && (!fault.isEmpty() || image.width() > 4096 || image.height() > 4096)) {
+        std::abort();
+    }
+    return 0;
+}
