@@ -167,10 +167,7 @@ std::string QtPlatform::userDataFolder() {
 }
 
 bool QtPlatform::canWriteIn(const std::string& folder) {
-    // Asking for permissions is not enough (root may write anywhere, except on a read-only
-    // file system): make a file and see.
-    QTemporaryFile probe(qs(folder) + QStringLiteral("/.fitzel-write-test-XXXXXX"));
-    return probe.open();
+    return canMakeFilesIn(qs(folder));
 }
 
 Fault QtPlatform::lockFile(const std::string& path) {
@@ -276,6 +273,13 @@ FileRead readWholeFile(const QString& path, std::size_t maxBytes) {
     result.bytes = bytes.toStdString();
     result.status = FileRead::Status::Ok;
     return result;
+}
+
+bool canMakeFilesIn(const QString& folder) {
+    // Asking for permissions is not enough (root may write anywhere, except on a read-only
+    // file system): make a file and see.
+    QTemporaryFile probe(folder + QStringLiteral("/.fitzel-write-test-XXXXXX"));
+    return probe.open();
 }
 
 Fault replaceWholeFile(const QString& path, const std::string& bytes) {

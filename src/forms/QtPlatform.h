@@ -91,6 +91,8 @@ class QtPlatform final : public Platform {
 // message naming the file and the fault, then ends the program with status 1 once the message
 // is closed. The timers of the owner and of the windows under it stop first.
 [[noreturn]] void reportBrokenDataFile(QWidget* owner, const QString& file, const QString& fault);
+// Whether a new file can be made in the folder.
+bool canMakeFilesIn(const QString& folder);
 // Reads at most maxBytes of a file (free of any window, so it can be tested on its own).
 FileRead readWholeFile(const QString& path, std::size_t maxBytes);
 // Writes a whole new file beside the old one and renames it into the old one's place, making

@@ -33,10 +33,21 @@ class DiskPlatform : public NullPlatform {
     Fault replaceFile(const std::string& path, const std::string& bytes) override {
         return replaceWholeFile(QString::fromStdString(path), bytes);
     }
+    bool canWriteIn(const std::string& folder) override {
+        return canMakeFilesIn(QString::fromStdString(folder));
+    }
+    std::string userDataFolder() override { return home.filePath("fitzel").toStdString(); }
     std::string inputBox(const std::string&, const std::string&, const std::string&) override {
         return name;
     }
+    BoxAnswer messageBox(const std::string&, const std::string& title, BoxIcon,
+                         BoxButtons) override {
+        titles.push_back(title);
+        return BoxAnswer::Ok;
+    }
     std::string name = "New";
+    std::vector<std::string> titles;
+    QTemporaryDir home;
 };
 
 class BadFilesTest : public ::testing::Test {
@@ -153,6 +164,41 @@ TEST_F(BadFilesTest, ATableBehindALinkIsSavedThereButNeverInPlaceOfAPipeOrADevic
     }
     EXPECT_EQ(QFile(kept).size(), 3);
     EXPECT_FALSE(QFileInfo(pipe).isFile());
+}
+
+// A table the player may not read, and a program folder the player may not write, are what only
+// a player who is not root meets: run as root, unprivileged.sh runs these again as nobody.
+TEST_F(BadFilesTest, UnprivilegedAnUnreadableTableIsReportedAndKept) {
+    // The save is refused and reported, and the table is not written over.
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root reads every file: tests/files/unprivileged.sh runs this as nobody";
+    }
+    write(table({0, 900, 800, 700, 600, 500}, {}));
+    const QByteArray before = stored();
+    ASSERT_EQ(chmod(config().toLocal8Bit().constData(), 0), 0);
+    game.CheckHighScore(1000);
+    ASSERT_EQ(chmod(config().toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(platform.titles, std::vector<std::string>{"Fitzel! - Scores Not Saved!"});
+}
+
+TEST_F(BadFilesTest, UnprivilegedAReadOnlyProgramFolderKeepsTheTableInThePlayersFolder) {
+    // The player's own table starts from the shipped one; the shipped one is left alone.
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes every folder: tests/files/unprivileged.sh runs this as nobody";
+    }
+    write(table({0, 90, 80, 70, 60, 50}, {}));
+    const QByteArray shipped = stored();
+    ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), 0555), 0);
+    game.CheckHighScore(85);
+    ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), 0755), 0);
+    EXPECT_EQ(stored(), shipped);
+    QFile own(platform.home.filePath("fitzel/Config.cfg"));
+    ASSERT_TRUE(own.open(QIODevice::ReadOnly));
+    HighScores scores{};
+    HighNames names;
+    decodeHighScoreFile(own.readAll().toStdString(), scores, names);
+    EXPECT_EQ(scores, (HighScores{0, 90, 85, 80, 70, 60}));
 }
 
 TEST(Pictures, BitmapsReadAsTheToolkitReadsThemAndBrokenOnesSayWhatIsWrong) {
