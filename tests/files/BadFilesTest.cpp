@@ -175,7 +175,7 @@ TEST_F(BadFilesTest, UnprivilegedAnUnreadableTableIsReportedAndKept) {
     }
     write(table({0, 900, 800, 700, 600, 500}, {}));
     const QByteArray before = stored();
-    ASSERT_EQ(chmod(config().toLocal8Bit().constData(), 0), 0);
+    ASSERT_EQ(chmod(config().toLocal8Bit().constData(), 0200), 0);  // writable, not readable
     game.CheckHighScore(1000);
     ASSERT_EQ(chmod(config().toLocal8Bit().constData(), 0600), 0);
     EXPECT_EQ(stored(), before);
