@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch root and starts the installed program
-# far enough to load all its data: it must still be running after a few seconds, silent.
+# Builds the Debian package, has lintian check it against Debian's policy (no error, no warning),
+# unpacks it into a scratch root and starts the installed program far enough to load all its
+# data: it must still be running after a few seconds, silent.
 # usage: package.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -12,9 +13,10 @@ deb=$(ls "$work"/out/*.deb)
 dpkg -x "$deb" "$work/root"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+lintian --fail-on error,warning "$deb" || fail "lintian finds fault with the package"
 root=$work/root/usr
-[ -L "$root/bin/fitzel" ] || fail "no launcher in bin"
-[ "$(readlink -f "$root/bin/fitzel")" = "$root/lib/fitzel/fitzel" ] || fail "launcher points elsewhere"
+[ "$(readlink -f "$root/games/fitzel")" = "$root/lib/fitzel/fitzel" ] || fail "no launcher in games"
+[ -f "$root/share/man/man6/fitzel.6.gz" ] || fail "no manual page"
 for f in Shapes.dat Config.cfg GridEmpty.bmp 01.bmp 35.bmp; do
     [ -f "$root/lib/fitzel/$f" ] || fail "$f not beside the program"
 done
@@ -28,7 +30,7 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does no
 
 # A data file that could not be loaded would end the program with a message on stderr.
 status=0
-HOME=$work/home QT_QPA_PLATFORM=offscreen timeout 5 "$root/bin/fitzel" 2>"$work/stderr" || status=$?
+HOME=$work/home QT_QPA_PLATFORM=offscreen timeout 5 "$root/games/fitzel" 2>"$work/stderr" || status=$?
 [ "$status" -eq 124 ] || fail "the program ended with status $status: $(cat "$work/stderr")"
 if grep -v -e '^QStandardPaths' -e 'propagateSizeHints' "$work/stderr" | grep -q .; then
     fail "the program complained: $(cat "$work/stderr")"
