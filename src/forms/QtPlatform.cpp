@@ -162,8 +162,12 @@ std::string QtPlatform::programFolder() {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
-std::string QtPlatform::userDataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+std::optional<std::string> QtPlatform::userDataFolder() {
+    const std::optional<QString> folder = playerDataFolder();
+    if (!folder) {
+        return std::nullopt;
+    }
+    return folder->toStdString();
 }
 
 bool QtPlatform::canWriteIn(const std::string& folder) {
@@ -273,6 +277,18 @@ FileRead readWholeFile(const QString& path, std::size_t maxBytes) {
     result.bytes = bytes.toStdString();
     result.status = FileRead::Status::Ok;
     return result;
+}
+
+std::optional<QString> playerDataFolder() {
+    // Without a home folder (HOME unset, or naming no folder) the toolkit would answer a folder
+    // under the root of the file system; unless XDG_DATA_HOME names the place, there is none.
+    const QString home = qEnvironmentVariable("HOME");
+    const bool homeUsable =
+        QDir::isAbsolutePath(home) && QFileInfo(home).isDir() && QDir(home) != QDir::root();
+    if (!homeUsable && !QDir::isAbsolutePath(qEnvironmentVariable("XDG_DATA_HOME"))) {
+        return std::nullopt;
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
 bool canMakeFilesIn(const QString& folder) {

@@ -66,7 +66,7 @@ class QtPlatform final : public Platform {
     void showScoresWindow() override;
 
     std::string programFolder() override;
-    std::string userDataFolder() override;
+    std::optional<std::string> userDataFolder() override;
     bool canWriteIn(const std::string& folder) override;
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
     Fault replaceFile(const std::string& path, const std::string& bytes) override;
@@ -91,6 +91,9 @@ class QtPlatform final : public Platform {
 // message naming the file and the fault, then ends the program with status 1 once the message
 // is closed. The timers of the owner and of the windows under it stop first.
 [[noreturn]] void reportBrokenDataFile(QWidget* owner, const QString& file, const QString& fault);
+// The player's own folder for the game's files (~/.local/share/fitzel), or none when there is no
+// usable home folder to put it in.
+std::optional<QString> playerDataFolder();
 // Whether a new file can be made in the folder.
 bool canMakeFilesIn(const QString& folder);
 // Reads at most maxBytes of a file (free of any window, so it can be tested on its own).

@@ -26,12 +26,21 @@ const std::string kNoLongerEntersTitle = "Fitzel! - High Scores.";
 
 std::string modGeneral::highScorePath() {
     // Beside the program when its folder takes new files (a build, a portable copy); else (an
-    // installed copy) in the player's own data folder. Decided once a run: finding out means
-    // making a file.
+    // installed copy) in the player's own data folder. With neither, the table shipped beside
+    // the program is shown and nothing is stored. Decided once a run: finding out means making
+    // a file.
     if (highScorePath_.empty()) {
         const std::string folder = platform_.programFolder();
-        highScorePath_ = pathInFolder(
-            platform_.canWriteIn(folder) ? folder : platform_.userDataFolder(), kHighScoreFile);
+        std::optional<std::string> own;
+        if (!platform_.canWriteIn(folder)) {
+            own = platform_.userDataFolder();
+            if (!own) {
+                highScoreWriteFault_ =
+                    "the program's folder takes no new files, and there is no home folder to keep "
+                    "them in";
+            }
+        }
+        highScorePath_ = pathInFolder(own.value_or(folder), kHighScoreFile);
     }
     return highScorePath_;
 }
@@ -58,6 +67,9 @@ void modGeneral::LoadHighScores() {
 }
 
 Fault modGeneral::SaveHighScores() {
+    if (highScoreWriteFault_) {
+        return highScoreWriteFault_;
+    }
     if (highScoreReadFault_) {
         return highScoreReadFault_;
     }
@@ -84,7 +96,7 @@ void modGeneral::CheckHighScore(std::int16_t score) {
     // Another copy of the game may have stored its own entry while the name was typed: the new
     // entry goes into the table as it is on disk now, under a lock.
     const std::string lock = highScorePath() + ".lock";
-    Fault fault = platform_.lockFile(lock);
+    Fault fault = highScoreWriteFault_ ? highScoreWriteFault_ : platform_.lockFile(lock);
     int place = 0;
     if (!fault) {
         LoadHighScores();

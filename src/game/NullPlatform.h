@@ -59,7 +59,7 @@ class NullPlatform : public Platform {
     }
     void showScoresWindow() override {}
     std::string programFolder() override { return folder_; }
-    std::string userDataFolder() override { return folder_ + "-user"; }
+    std::optional<std::string> userDataFolder() override { return folder_ + "-user"; }
     bool canWriteIn(const std::string&) override { return true; }
     FileRead readFile(const std::string& path, std::size_t maxBytes) override;
     Fault replaceFile(const std::string& path, const std::string& bytes) override;

@@ -157,6 +157,8 @@ class modGeneral {
     // never written over.
     Fault highScoreReadFault_;
     std::string highScorePath_;  // empty until first asked
+    // Why no table can be stored at all this run (no folder takes it), decided with the path.
+    Fault highScoreWriteFault_;
 };
 
 }  // namespace fitzel

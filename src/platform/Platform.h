@@ -94,8 +94,9 @@ class Platform {
     // The folder that holds the program and its data files, without a trailing separator.
     virtual std::string programFolder() = 0;
     // The player's own folder for the game's files, used when the program's folder takes no new
-    // files (an installed copy). It need not exist yet: replaceFile makes it.
-    virtual std::string userDataFolder() = 0;
+    // files (an installed copy). It need not exist yet: replaceFile makes it. None when the
+    // player has no usable home folder.
+    virtual std::optional<std::string> userDataFolder() = 0;
     // Whether a new file can be made in the folder.
     virtual bool canWriteIn(const std::string& folder) = 0;
     // Reads at most maxBytes of a file.

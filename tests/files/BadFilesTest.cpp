@@ -36,7 +36,9 @@ class DiskPlatform : public NullPlatform {
     bool canWriteIn(const std::string& folder) override {
         return canMakeFilesIn(QString::fromStdString(folder));
     }
-    std::string userDataFolder() override { return home.filePath("fitzel").toStdString(); }
+    std::optional<std::string> userDataFolder() override {
+        return home.filePath("fitzel").toStdString();
+    }
     std::string inputBox(const std::string&, const std::string&, const std::string&) override {
         return name;
     }
@@ -164,6 +166,21 @@ TEST_F(BadFilesTest, ATableBehindALinkIsSavedThereButNeverInPlaceOfAPipeOrADevic
     }
     EXPECT_EQ(QFile(kept).size(), 3);
     EXPECT_FALSE(QFileInfo(pipe).isFile());
+}
+
+TEST(PlayerFolder, NoneWithoutAUsableHomeFolder) {
+    // Without a home folder the scores never go under the root of the file system.
+    QTemporaryDir home;
+    const QByteArray before = qgetenv("HOME");
+    qunsetenv("XDG_DATA_HOME");
+    for (const QByteArray& value :
+         {QByteArray(), QByteArray("/nonexistent"), QByteArray("/"), home.path().toLocal8Bit()}) {
+        value.isNull() ? qunsetenv("HOME") : qputenv("HOME", value);
+        const std::optional<QString> folder = playerDataFolder();
+        EXPECT_EQ(folder.has_value(), value == home.path().toLocal8Bit()) << value.data();
+        EXPECT_TRUE(!folder || folder->startsWith(home.path())) << value.data();
+    }
+    qputenv("HOME", before);
 }
 
 // A table the player may not read, and a program folder the player may not write, are what only

@@ -161,7 +161,7 @@ TEST_F(HighScoresTest, AFileThatCannotBeReadReplacedOrLockedIsReportedAndKept) {
 TEST_F(HighScoresTest, AnInstalledCopyKeepsItsTableInThePlayersOwnFolder) {
     // A read-only program folder keeps the table in the player's folder, from the shipped one
     // or, when that cannot be read, from an empty one.
-    const std::string own = fake.userDataFolder() + "/Config.cfg";
+    const std::string own = *fake.userDataFolder() + "/Config.cfg";
     enum Copy { Portable, Installed, InstalledWithUnreadableShippedTable };
     for (Copy copy : {Portable, Installed, InstalledWithUnreadableShippedTable}) {
         SCOPED_TRACE(copy);
