@@ -5,69 +5,45 @@
 namespace fitzel::test {
 namespace {
 
-TEST(HighScoreFile, KnownLinesScrambleToTheirExactBytes) {
-    // Character j of a line is shifted by key character (j mod 22) + 1, afresh on every line.
-    EXPECT_EQ(scrambleLine("00000"), "\x95\x9e\x94\x9c\x95");
-    EXPECT_EQ(scrambleLine("12345Ann"), "\x96\xa0\x97\xa0\x9a\xa7\xdd\xe0");
+TEST(HighScoreFile, ATableIsStoredAsFiveScrambledLinesAndReadBack) {
+    // The table's scores and names survive the file, Latin-1 bytes kept and others stored as "?".
+
+    // Character j of a line is shifted by key character (j mod 22) + 1, modulo 256, afresh on every
+    // line of a five-digit score, the name and CR LF.
     EXPECT_EQ(scrambleLine(std::string(45, '\0')), "endleford Ash-Yo 1984Pendleford Ash-Yo 1984Pe");
-    EXPECT_EQ(scrambleLine(std::string(3, '\xF0')), "\x55\x5e\x54");  // wraps at 256
-    EXPECT_EQ(unscrambleLine("\x96\xa0\x97\xa0\x9a\xa7\xdd\xe0"), "12345Ann");
-    EXPECT_EQ(unscrambleLine("\x55\x5e\x54"), std::string(3, '\xF0'));
-    // The 17th character of a name is at line position 22 and uses key character 1: "b" + "P".
-    EXPECT_EQ(scrambleLine("00000" + std::string(16, 'a') + "bc").substr(21), "\xb2\xc8");
-}
-
-TEST(HighScoreFile, NamesAreStoredAsLatin1WithQuestionMarksWhereNeeded) {
-    // Characters without a Latin-1 byte, or that would scramble to a line end, become "?".
-    const std::string a16(16, 'a');
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"Ann", "Ann"},
-        {"Zoë", "Zo\xEB"},
-        {"€uro", "?uro"},
-        {"\xF0\x9F\x98\x80x", "?x"},  // a character beyond the first plane
-        {"§", "?"},                   // 167 + 'f' = 13 at position 6
-        {"¤", "?"},                   // 164 + 'f' = 10 at position 6
-        {"a§¤", "a\xA7\xA4"},         // the same bytes are harmless at positions 7 and 8
-        {a16 + "½", a16 + "?"},       // 189 + 'P' = 13 at position 22
-        {a16 + "a¨", a16 + "a?"},     // 168 + 'e' = 13 at position 23
-    };
-    for (const auto& [name, stored] : cases) {
-        EXPECT_EQ(storableName(name), stored) << name;
-    }
-    EXPECT_EQ(utf8FromLatin1("Zo\xEB\xA7"), "Zoë§");
-}
-
-TEST(HighScoreFile, ScoreFieldsAreFiveDigitsAndReadAsLeadingNumbers) {
-    // Scores are written with zeros in front and read like a number at the start of the text.
-    for (const auto& [score, field] : std::vector<std::pair<std::int16_t, std::string>>{
-             {0, "00000"}, {7, "00007"}, {150, "00150"}, {12345, "12345"}, {32767, "32767"}}) {
-        EXPECT_EQ(scoreField(score), field);
-    }
-    const std::vector<std::pair<std::string, int>> read = {
-        {"00150", 150},     {"  42x", 42}, {"+7", 7},        {"-0012", -12},     {"12-3", 12},
-        {"abc", 0},         {"", 0},       {"99999", 32767}, {"-99999", -32768}, {"32768", 32767},
-        {"-32768", -32768}, {"-", 0},      {" 1 2", 12},
-    };
-    for (const auto& [field, value] : read) {
-        EXPECT_EQ(scoreFieldValue(field), value) << '"' << field << '"';
+    const std::string empty = "\x95\x9e\x94\x9c\x95\r\n";  // "00000"
+    EXPECT_EQ(encodeHighScoreFile({0, 7}, {"", "Ann"}),
+              "\x95\x9e\x94\x9c\x9c\xa7\xdd\xe0\r\n" + empty + empty + empty + empty);
+    for (const auto& [name, readBack] : std::vector<std::pair<std::string, std::string>>{
+             {" 2 Zoë  ", " 2 Zoë  "},
+             {"\u0080\u0085\u009F\u00A0ÿ", "\u0080\u0085\u009F\u00A0ÿ"},
+             {"€uro\xF0\x9F\x98\x80", "?uro?"},  // no Latin-1 byte
+             {"§", "?"},                         // 167 + 'f' = 13 at position 6
+             {"¤", "?"},                         // 164 + 'f' = 10 at position 6
+             {"a§¤", "a§¤"}}) {                  // harmless at positions 7 and 8
+        HighScores read{};
+        HighNames names{"", name, "Al", "", name, "Bo"};
+        decodeHighScoreFile(encodeHighScoreFile({0, 32767, 12345, 150, 7, 0}, names), read, names);
+        EXPECT_EQ(read, (HighScores{0, 32767, 12345, 150, 7, 0})) << name;
+        EXPECT_EQ(names, (HighNames{"", readBack, "Al", "", readBack, "Bo"}));
     }
 }
 
-TEST(HighScoreFile, LinesEndAtCarriageReturnsAndMissingLinesAreEmptyPlaces) {
-    // A lone line feed belongs to the line; a short file fills the rest with 0 and no name.
-    std::string withLineFeed = scrambleLine("00003\xA4x");  // '¤' scrambles to byte 10 here
+TEST(HighScoreFile, LinesEndAtCarriageReturnsAndScoresAreLeadingNumbers) {
+    // Lines end at CR or CR LF and missing ones are empty places; scores are leading numbers.
+    const std::string withLineFeed = scrambleLine("-0012\xA4x");  // '¤' scrambles to byte 10
     ASSERT_EQ(withLineFeed[5], '\n');
-    std::string file = scrambleLine("00010Al") + "\r" + scrambleLine("00005Bo") + "\r\n" +
-                       withLineFeed + "\r" + scrambleLine("99999Max");
     HighScores scores{};
-    HighNames names;
-    names[5] = "old";
-    decodeHighScoreFile(file, scores, names);
-    EXPECT_EQ(scores, (HighScores{0, 10, 5, 3, 32767, 0}));
+    HighNames names{"", "", "", "", "", "old"};  // a lone LF belongs to its line
+    decodeHighScoreFile(scrambleLine("12-3 Al") + "\r" + scrambleLine("  42xBo") + "\r\n" +
+                            withLineFeed + "\r" + scrambleLine("99999Max"),
+                        scores, names);
+    EXPECT_EQ(scores, (HighScores{0, 12, 42, -12, 32767, 0}));
     EXPECT_EQ(names, (HighNames{"", "Al", "Bo", "¤x", "Max", ""}));
-    decodeHighScoreFile(scrambleLine("007") + "\r\n" + scrambleLine("-99999") + "\r\n", scores,
-                        names);
-    EXPECT_EQ(scores, (HighScores{0, 7, -9999, 0, 0, 0})) << "the field is five characters";
+    decodeHighScoreFile(scrambleLine("+7") + "\r\n" + scrambleLine("-99999") + "\r\n" +
+                            scrambleLine("abc") + "\r\n",
+                        scores, names);
+    EXPECT_EQ(scores, (HighScores{0, 7, -9999, 0, 0, 0}));
     EXPECT_EQ(names, (HighNames{"", "", "9", "", "", ""}));
 }
 
