@@ -6,29 +6,23 @@ namespace {
 
 using PlacementTest = GameTest;
 
-TEST_F(PlacementTest, EdgeTestRefusesExactlyThePositionsThatLeaveOrWrap) {
-    // Only an exact "0" counts as empty: a "1", "2", other character or missing one is the piece.
+TEST(Placement, TheEdgeTestRefusesExactlyThePositionsThatLeaveOrWrap) {
+    // A piece is refused exactly where a position not "0" would leave the board or wrap a row.
     std::vector<std::string> patterns = {kSingle, "000010000111"};  // past the ninth: no effect
     for (int j = 1; j <= 9; ++j) {
-        for (char mark : {'1', '2', 'x'}) {
-            patterns.push_back(kSingle);
-            patterns.back()[j - 1] = mark;
-        }
+        for (char mark : {'1', '2', 'x'})
+            patterns.push_back(kSingle.substr(0, j - 1) + mark + kSingle.substr(j));
         patterns.push_back(kSingle.substr(0, j - 1));
     }
-    game.intCurrentPiece = 1;
     for (const auto& pattern : patterns) {
-        game.strShapes[1] = pattern;
         for (int n = 0; n <= 26; ++n) {
-            bool onBoard = n >= 1 && n <= 25;
-            for (int j = 1; j <= 9 && onBoard; ++j) {
+            bool fits = n >= 1 && n <= 25;
+            for (int j = 1; j <= 9 && fits; ++j) {
                 const int row = (n - 1) / 5 + (j - 1) / 3 - 1, col = (n - 1) % 5 + (j - 1) % 3 - 1;
                 const bool empty = j <= static_cast<int>(pattern.size()) && pattern[j - 1] == '0';
-                onBoard = j == 5 || empty || (row >= 0 && row <= 4 && col >= 0 && col <= 4);
+                fits = j == 5 || empty || (row >= 0 && row <= 4 && col >= 0 && col <= 4);
             }
-            game.blnOnBoard = !onBoard;
-            game.CheckEdges(n);
-            EXPECT_EQ(game.blnOnBoard, onBoard) << "pattern \"" << pattern << "\" at cell " << n;
+            EXPECT_EQ(edgesHold(pattern, n), fits) << "pattern \"" << pattern << "\" at cell " << n;
         }
     }
 }
