@@ -11,38 +11,61 @@ namespace {
 
 using BlocksTest = GameTest;
 
-struct Block {
-    int points;
-    std::vector<int> cells;  // in reading order
-};
-
-// The candidates by the rule alone: shapes 3x3, 3x2, 2x3, 2x2 (columns x rows), and within a
-// shape every top-left cell that keeps the block on the board, in reading order.
-std::vector<Block> candidates() {
-    const int shapes[4][3] = {{3, 3, 30}, {3, 2, 15}, {2, 3, 15}, {2, 2, 5}};
-    std::vector<Block> all;
-    for (const auto& [columns, rows, points] : shapes) {
+// The 49 candidates by the rule alone: shapes 3x3, 3x2, 2x3, 2x2 (columns x rows), each at every
+// top-left cell that keeps it on the board, in reading order; cells in reading order.
+std::vector<std::vector<int>> candidates() {
+    std::vector<std::vector<int>> all;
+    for (const auto& [columns, rows] : {std::pair{3, 3}, {3, 2}, {2, 3}, {2, 2}}) {
         for (int n = 1; n <= 25; ++n) {
-            if ((n - 1) / 5 + rows > 5 || (n - 1) % 5 + columns > 5) {
+            if ((n - 1) / 5 + rows > 5 || (n - 1) % 5 + columns > 5)
                 continue;
-            }
-            all.push_back({points, {}});
-            for (int r = 0; r < rows; ++r) {
-                for (int c = 0; c < columns; ++c) {
-                    all.back().cells.push_back(n + 5 * r + c);
-                }
-            }
+            all.emplace_back();
+            for (int i = 0; i < rows * columns; ++i)
+                all.back().push_back(n + 5 * (i / columns) + i % columns);
         }
     }
     return all;
 }
 
-std::array<std::int16_t, 10> slotsFor(const std::vector<int>& cells) {
-    std::array<std::int16_t, 10> slots{};
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        slots[10 - cells.size() + i] = static_cast<std::int16_t>(cells[i]);
+TEST_F(BlocksTest, OnAnyBoardTheFirstCompleteCandidateIsTheOneScored) {
+    // The search scores, empties and puts in the clearing slots the first complete candidate.
+    game.intPiecesLeft = 0;  // no clearing, so one search at a time
+    const auto table = candidates();
+    ASSERT_EQ(table.size(), 49u);
+    std::vector<std::string> boards;  // each candidate alone and with each other, and random boards
+    for (std::size_t i = 0; i < 49 * 49; ++i) {
+        std::vector<int> both = table[i / 49];
+        both.insert(both.end(), table[i % 49].begin(), table[i % 49].end());
+        boards.push_back(boardOf(both));
     }
-    return slots;
+    std::mt19937 rng(7);
+    for (int i = 0; i < 20000; ++i) {  // from sparse to nearly full
+        boards.emplace_back(25, '.');
+        for (char& c : boards.back())
+            c = rng() % 100 < 30u + i % 70 ? '#' : '.';
+    }
+    std::vector<std::string> wrong;
+    for (const std::string& board : boards) {
+        const auto first = std::find_if(table.begin(), table.end(), [&](const auto& block) {
+            return std::all_of(block.begin(), block.end(),
+                               [&](int n) { return board[n - 1] == '#'; });
+        });
+        const std::vector<int> block = first == table.end() ? std::vector<int>{} : *first;
+        std::string after = board;
+        for (int n : block)
+            after[n - 1] = '.';
+        std::array<std::int16_t, 10> slots{};
+        std::copy(block.begin(), block.end(), slots.end() - block.size());
+        for (int n = 1; n <= 25; ++n)
+            game.blnGrid[n] = board[n - 1] == '#';
+        game.intScore = 0;
+        game.CheckBlocks();
+        // 9 cells score 30, 6 cells 15, 4 cells 5; the cells fill the last slots
+        const int points = block.size() == 9 ? 30 : block.size() == 6 ? 15 : block.empty() ? 0 : 5;
+        if (game.intScore != points || cells(game.blnGrid) != after || game.intClearCell != slots)
+            wrong.push_back(board);
+    }
+    EXPECT_TRUE(wrong.empty()) << wrong.size() << " boards wrong, the first: " << wrong.front();
 }
 
 TEST_F(BlocksTest, AScoredBlockVanishesCellByCellOnItsSchedule) {
@@ -85,61 +108,6 @@ TEST_F(BlocksTest, AScoredBlockVanishesCellByCellOnItsSchedule) {
         EXPECT_EQ(cells(fake.board), boardOf({}));
         EXPECT_FALSE(fake.fireNext()) << "each timer fired once";
     }
-}
-
-TEST_F(BlocksTest, TheFirstCompleteCandidateInTableOrderIsTheOneScored) {
-    // On any board only the first complete block in table order is scored; none: a redraw.
-    game.intPiecesLeft = 0;  // no clearing, so one search at a time
-    const auto table = candidates();
-    std::vector<std::set<int>> boards;
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const std::set<int> block(table[i].cells.begin(), table[i].cells.end());
-        for (std::size_t j = i + 1; j < table.size(); ++j) {  // two blocks, overlapping or not
-            boards.push_back(block);
-            boards.back().insert(table[j].cells.begin(), table[j].cells.end());
-        }
-        boards.push_back(block);
-        for (int gap : table[i].cells) {  // a block lacking one cell
-            boards.push_back(block);
-            boards.back().erase(gap);
-        }
-    }
-    std::mt19937 rng(7);
-    for (int i = 0; i < 2000; ++i) {
-        boards.emplace_back();
-        for (int n = 1; n <= 25; ++n) {
-            if (rng() % 100 < 60) {
-                boards.back().insert(n);
-            }
-        }
-    }
-    std::vector<std::string> wrong;
-    for (const auto& filled : boards) {
-        const auto first = std::find_if(table.begin(), table.end(), [&](const Block& b) {
-            return std::all_of(b.cells.begin(), b.cells.end(),
-                               [&](int n) { return filled.count(n); });
-        });
-        const bool found = first != table.end();
-        const std::string before = boardOf({filled.begin(), filled.end()});
-        std::string after = before;
-        for (int n : found ? first->cells : std::vector<int>{}) {
-            after[n - 1] = '.';
-        }
-        game.blnGrid = {};
-        fill({filled.begin(), filled.end()});
-        game.intScore = game.intCheckCount = 0;
-        const std::size_t paints = fake.boardLog.size();
-        game.CheckBlocks();
-        if (game.intScore != (found ? first->points : 0) || cells(game.blnGrid) != after ||
-            game.intClearCell !=
-                (found ? slotsFor(first->cells) : std::array<std::int16_t, 10>{}) ||
-            fake.boardLog.size() != paints + (found ? 0 : 25) ||
-            (!found && cells(fake.board) != before)) {
-            wrong.push_back(before);
-        }
-    }
-    EXPECT_TRUE(fake.armLog.empty());
-    EXPECT_TRUE(wrong.empty()) << wrong.size() << " boards wrong, the first: " << wrong.front();
 }
 
 TEST_F(BlocksTest, ReChecksScoreAtMostThreeBlocksPerPlacement) {
