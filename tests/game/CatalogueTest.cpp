@@ -2,84 +2,48 @@
 #include "GameFixture.h"
 
 namespace fitzel::test {
-namespace {
 
-using CatalogueTest = GameTest;
-
-TEST_F(CatalogueTest, ReadsTheFirstThirtyFiveLinesWhateverTheirEnds) {
-    // Lines end at CR LF, CR or LF; the last may lack one; lines past the 35th are unused.
-    const auto line = [](int k) {
-        return k == 4 ? "" : k == 5 ? "0000100001234 tail" : "1" + std::to_string(k);
-    };
-    const char* ends[] = {"\n", "\r", "\r\n"};
+TEST(Catalogue, ReadsTheFirstThirtyFiveLinesWhateverTheirEnds) {
+    // The first 35 lines are the shapes, whether they end at CR LF, CR, LF or the file's end.
+    const auto line = [](int k) { return k == 4 ? "" : "0000100001234 " + std::to_string(k); };
     std::string file;
-    for (int k = 1; k <= 35; ++k) {
-        file += line(k) + (k < 35 ? ends[k % 3] : "");
-    }
+    for (int k = 1; k <= 35; ++k)
+        file += line(k) + (k == 35 ? "" : k % 3 == 0 ? "\n" : k % 3 == 1 ? "\r" : "\r\n");
     for (const std::string& bytes : {file, file + "\r\n36\r37\n38"}) {
-        fake.files[fake.path("Shapes.dat")] = bytes;
-        fake.stripLog.clear();
-        game.LoadShapes();
-        for (int k = 1; k <= 35; ++k) {
-            EXPECT_EQ(game.strShapes[k], line(k)) << k;
-            EXPECT_EQ(fake.strip[k].path, fake.path(pictureName(k)));
-            EXPECT_EQ(fake.strip[k].cell, kWaiting);
-        }
-        EXPECT_EQ(fake.stripLog.size(), 35u);
+        Program p;
+        p.fake.files[p.fake.path("Shapes.dat")] = bytes;
+        p.game.LoadShapes();
+        for (int k = 1; k <= 35; ++k)
+            EXPECT_EQ(p.game.strShapes[k], line(k)) << k;
+        EXPECT_EQ(p.fake.strip, std::string(35, '0'));
     }
-    EXPECT_EQ(fake.strip[9].path, "/fitzel/09.bmp");
-    EXPECT_EQ(fake.strip[10].path, "/fitzel/10.bmp");
 }
 
 TEST(Catalogue, AMissingOrShortFileEndsTheProgramNamingIt) {
-    // Without 35 lines or a picture the game cannot go on: it ends when the file is needed.
-    enum Spoil { Missing, Unreadable, Written };
-    struct Case {
-        std::string file;
-        Spoil spoil;
-        std::string bytes;
-        bool atStartUp;
+    // Without 35 lines or a picture the program ends, at start-up or File > New, naming the file.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        // each file and what is wrong with it: "" missing, "?" unreadable, else its bytes
+        {"Shapes.dat", ""},   {"Shapes.dat", "?"},  {"Shapes.dat", std::string(34, '\r')},
+        {"09.bmp", ""},       {"35.bmp", "?"},      {"GridEmpty.bmp", ""},
+        {"EGEmpty.bmp", "?"}, {"EGFilled.bmp", ""},
     };
-    std::string lines34;
-    for (int k = 1; k <= 34; ++k) {
-        lines34 += kSingle + "\r\n";
-    }
-    const std::vector<Case> cases = {
-        {"Shapes.dat", Missing, "", true},
-        {"Shapes.dat", Unreadable, "", true},
-        {"Shapes.dat", Written, lines34, true},
-        {"Shapes.dat", Written, lines34.substr(0, lines34.size() - 2), true},
-        {"Shapes.dat", Written, "", true},
-        {"09.bmp", Missing, "", true},
-        {"35.bmp", Unreadable, "", true},
-        {"10.bmp", Missing, "", false},
-        {"GridEmpty.bmp", Missing, "", false},
-        {"EGEmpty.bmp", Unreadable, "", false},
-        {"EGFilled.bmp", Missing, "", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file + " " + std::to_string(c.spoil) + " " + std::to_string(c.bytes.size()));
+    for (const auto& [file, spoil] : cases) {
         Program p;
-        if (!c.atStartUp) {
-            p.game.LoadShapes();
-        }
-        const std::string path = p.fake.path(c.file);
-        if (c.spoil == Missing) {
+        const std::string path = p.fake.path(file);
+        if (spoil.empty())
             p.fake.files.erase(path);
-        } else if (c.spoil == Unreadable) {
+        else if (spoil == "?")
             p.fake.unreadable.insert(path);
-        } else {
-            p.fake.files[path] = c.bytes;
-        }
+        else
+            p.fake.files[path] = spoil;
         try {
-            c.atStartUp ? p.game.LoadShapes() : p.game.NewGame();
-            ADD_FAILURE() << "the game went on";
+            p.start(1);
+            ADD_FAILURE() << "the game went on without " << file;
         } catch (const FatalError& e) {
-            EXPECT_TRUE(e.file == c.file || e.file == path) << e.file;
+            EXPECT_EQ(e.file, path);
             EXPECT_FALSE(e.fault.empty());
         }
     }
 }
 
-}  // namespace
 }  // namespace fitzel::test

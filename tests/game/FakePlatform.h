@@ -1,14 +1,8 @@
-// The game tests' Platform: NullPlatform plus records, scripted answers and failing files.
+// The game tests' Platform: NullPlatform's virtual clock and files, plus what the player sees and
+// the answers the tests script.
 #pragma once
 
-#include <array>
-#include <deque>
-#include <functional>
 #include <set>
-#include <stdexcept>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "game/NullPlatform.h"
 
@@ -16,121 +10,70 @@ namespace fitzel::test {
 
 class FakePlatform : public NullPlatform {
   public:
-    FakePlatform() : NullPlatform("/fitzel", 20240611) {}
-
-    using TimerEvent = std::tuple<long, TimerId, int>;   // time, timer, interval set
-    using BoardPaint = std::tuple<long, int, CellLook>;  // time, cell, look
-    struct Shown {
-        std::string path;  // empty: never shown
-        int cell = -1;     // the cell of a piece picture
-        CellLook look = CellLook::Empty;
-    };
-    std::vector<TimerEvent> armLog;  // every setTimerInterval, at the time it was made
-    std::array<Shown, 36> strip{};
-    std::vector<std::pair<int, int>> stripLog;  // (element, cell) of every strip show
-    std::array<Shown, 26> board{};
-    std::vector<BoardPaint> boardLog;
-    std::array<Shown, 10> preview{};
+    // What the board and preview show from cell 1: '#' filled, '.' empty, '?' never painted.
+    std::string board = std::string(25, '?'), preview = std::string(9, '?');
+    std::string strip = std::string(35, '?');  // the picture cell each piece shows: 0, 1 or 2
     std::string timeLabel, scoreLabel;
-    int scoresWindowShown = 0;
-    // "box <title>|<text>|<icon>|<buttons>", "ask <title>|<prompt>|<proposed text>"
-    std::vector<std::string> boxes;
-    std::deque<std::string> inputAnswers;               // empty: the proposed text; "" cancels
-    std::function<void(const std::string&)> duringBox;  // runs while a box is open
-    std::deque<double> randoms;                         // empty: the seeded generator takes over
-    std::set<std::string> unreadable, readOnlyFolders;
-    std::vector<std::string> replaced, lockLog;  // lockLog: "lock <path>", "unlock <path>"
-    Fault replaceFault, lockFault;               // what replaceFile and lockFile answer
+    int scoresWindows = 0;
+    std::vector<std::string> boxes;  // "<title>|<text>"; a name box adds "|<proposed text>"
+    std::function<void()> duringBox = [] {};  // runs while a box is open
+    std::vector<std::string> names;           // the name boxes' answers; then the proposed text
+    std::vector<double> randoms;              // the deals' random values; then the seeded generator
+    std::size_t asked = 0, drawn = 0;
+    std::set<std::string> unreadable, readOnly, locked;  // locked: by another copy
+    Fault replaceFault;
 
     Fault showPieceCell(int k, const std::string& path, int cell) override {
-        Fault fault = pictureFault(path);
-        if (!fault) {
-            strip.at(k) = {path, cell};
-            stripLog.emplace_back(k, cell);
-        }
-        return fault;
+        return paint(strip[k - 1], path, static_cast<char>('0' + cell));
     }
-    Fault showBoardCell(int n, CellLook look, const std::string& path) override {
-        Fault fault = pictureFault(path);
-        if (!fault) {
-            board.at(n) = {path, -1, look};
-            boardLog.push_back({now(), n, look});
-        }
-        return fault;
+    Fault showBoardCell(int n, CellLook, const std::string& path) override {
+        return paint(board[n - 1], path, path.ends_with("/GridFilled.bmp") ? '#' : '.');
     }
-    Fault showPreviewCell(int n, CellLook look, const std::string& path) override {
-        Fault fault = pictureFault(path);
-        if (!fault) {
-            preview.at(n) = {path, -1, look};
-        }
-        return fault;
+    Fault showPreviewCell(int n, CellLook, const std::string& path) override {
+        return paint(preview[n - 1], path, path.ends_with("/EGFilled.bmp") ? '#' : '.');
     }
     void setLabel(Label label, const std::string& text) override {
         (label == Label::TimeRemaining ? timeLabel : scoreLabel) = text;
     }
-    void setTimerInterval(TimerId timer, int milliseconds) override {
-        NullPlatform::setTimerInterval(timer, milliseconds);
-        armLog.push_back({now(), timer, milliseconds});
-    }
-    BoxAnswer messageBox(const std::string& text, const std::string& title, BoxIcon icon,
-                         BoxButtons buttons) override {
-        opened("box " + title + "|" + text + "|" +
-               (icon == BoxIcon::Information ? "information"
-                : icon == BoxIcon::Question  ? "question"
-                                             : "none") +
-               (buttons == BoxButtons::Ok ? "|OK" : "|Yes No"));
-        return NullPlatform::messageBox(text, title, icon, buttons);
+    BoxAnswer messageBox(const std::string& text, const std::string& title, BoxIcon,
+                         BoxButtons) override {
+        return opened(title + "|" + text, BoxAnswer::Ok);
     }
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& proposed) override {
-        opened("ask " + title + "|" + prompt + "|" + proposed);
-        std::string answer = inputAnswers.empty() ? proposed : inputAnswers.front();
-        if (!inputAnswers.empty()) {
-            inputAnswers.pop_front();
-        }
-        return answer;
+        return opened(title + "|" + prompt + "|" + proposed,
+                      asked < names.size() ? names[asked++] : proposed);
     }
-    void showScoresWindow() override { ++scoresWindowShown; }
-    bool canWriteIn(const std::string& folder) override { return !readOnlyFolders.count(folder); }
+    void showScoresWindow() override { ++scoresWindows; }
+    bool canWriteIn(const std::string& folder) override { return !readOnly.count(folder); }
     FileRead readFile(const std::string& path, std::size_t maxBytes) override {
-        if (files.count(path) && unreadable.count(path)) {
-            return {FileRead::Status::Failed, "", false, "permission denied"};
-        }
-        return NullPlatform::readFile(path, maxBytes);
+        return unreadable.count(path)
+                   ? FileRead{FileRead::Status::Failed, "", false, "permission denied"}
+                   : NullPlatform::readFile(path, maxBytes);
     }
     Fault replaceFile(const std::string& path, const std::string& bytes) override {
-        replaced.push_back(path);
         return replaceFault ? replaceFault : NullPlatform::replaceFile(path, bytes);
     }
     Fault lockFile(const std::string& path) override {
-        lockLog.push_back("lock " + path);
-        return lockFault;
+        return locked.insert(path).second ? Fault{} : Fault{"another copy is saving"};
     }
-    void unlockFile(const std::string& path) override { lockLog.push_back("unlock " + path); }
+    void unlockFile(const std::string& path) override { locked.erase(path); }
     double random() override {
-        if (randoms.empty()) {
-            return NullPlatform::random();
-        }
-        const double r = randoms.front();
-        randoms.pop_front();
-        return r;
+        return drawn < randoms.size() ? randoms[drawn++] : NullPlatform::random();
     }
 
   private:
-    Fault pictureFault(const std::string& path) const {
-        if (!files.count(path)) {
-            return "file not found: " + path;
-        }
-        if (unreadable.count(path)) {
-            return "cannot read: " + path;
-        }
+    Fault paint(char& shown, const std::string& path, char look) {
+        if (!files.count(path) || unreadable.count(path))
+            return "cannot read " + path;
+        shown = look;
         return {};
     }
-    void opened(const std::string& box) {
+    template <class Answer>
+    Answer opened(const std::string& box, Answer answer) {
         boxes.push_back(box);
-        if (duringBox) {
-            duringBox(box);
-        }
+        duringBox();
+        return answer;
     }
 };
 

@@ -1,9 +1,7 @@
 // The high-score file's scrambling and reading, and entering a final score into the table.
 #include "GameFixture.h"
-#include "game/HighScoreFile.h"
 
 namespace fitzel::test {
-namespace {
 
 TEST(HighScoreFile, ATableIsStoredAsFiveScrambledLinesAndReadBack) {
     // The table's scores and names survive the file, Latin-1 bytes kept and others stored as "?".
@@ -48,153 +46,88 @@ TEST(HighScoreFile, LinesEndAtCarriageReturnsAndScoresAreLeadingNumbers) {
 }
 
 struct HighScoresTest : GameTest {
-    const std::string config = fake.path("Config.cfg");
-    const HighScores scores{0, 100, 80, 60, 40, 20};
+    const std::string config = fake.path("Config.cfg"),
+                      own = *fake.userDataFolder() + "/Config.cfg";
     const HighNames names{"", "Ann", "Ben", "Cy", "Dee", "Eve"};
+    const std::string table = encodeHighScoreFile({0, 100, 80, 60, 40, 20}, names);
+    const std::string ask = "Fitzel! - Player Name.|Please enter your name.     |";
 };
 
 TEST_F(HighScoresTest, AScoreEntersBelowEqualScoresAndPushesPlaceFiveOut) {
-    // A score enters above the first lower one; only place 1 is congratulated.
+    // A score enters above the first lower one; only place 1 is congratulated, no entry is silent.
     for (auto [score, place] :
          {std::pair{150, 1}, {100, 2}, {99, 2}, {60, 4}, {21, 5}, {20, 0}, {0, 0}}) {
-        SCOPED_TRACE(score);
         Program p;
-        p.fake.files[config] = encodeHighScoreFile(scores, names);
-        p.game.strPlayerName = "Last";
-        p.fake.inputAnswers.push_back("Zed");
+        p.fake.files[config] = table;
+        p.fake.names = {"Zed"};
         p.game.CheckHighScore(static_cast<std::int16_t>(score));
-        HighScores wantScores = scores;
+        HighScores wantScores{0, 100, 80, 60, 40, 20};
         HighNames wantNames = names;
         for (int k = 5; place != 0 && k >= place; --k) {
-            wantScores[k] = k == place ? score : wantScores[k - 1];
+            wantScores[k] = static_cast<std::int16_t>(k == place ? score : wantScores[k - 1]);
             wantNames[k] = k == place ? "Zed" : wantNames[k - 1];
         }
-        EXPECT_EQ(p.fake.files[config], encodeHighScoreFile(wantScores, wantNames));
-        EXPECT_EQ(p.fake.replaced.size(), place == 0 ? 0u : 1u);
-        EXPECT_EQ(p.fake.scoresWindowShown, place == 0 ? 0 : 1);
-        const std::string ask = "ask Fitzel! - Player Name.|Please enter your name.     |Last";
-        const std::string best =
-            "box Fitzel! - High Score!|You got the high score!     |information|OK";
-        using Boxes = std::vector<std::string>;
-        EXPECT_EQ(p.fake.boxes, (place == 0   ? Boxes{}
-                                 : place == 1 ? Boxes{ask, best}
-                                              : Boxes{ask}));
-        if (place != 0) {
-            EXPECT_EQ(p.game.intHighScore, wantScores);
-            EXPECT_EQ(p.game.strPlayerName, "Zed");
-        }
+        EXPECT_EQ(p.fake.files[config], encodeHighScoreFile(wantScores, wantNames)) << score;
+        EXPECT_EQ(p.fake.boxes.size(), place == 0 ? 0u : place == 1 ? 2u : 1u) << "best: 2";
+        EXPECT_EQ(p.fake.scoresWindows, place != 0);
     }
 }
 
-TEST_F(HighScoresTest, TheNameBoxProposesTheLastNameAndCancelStoresAnEmptyOne) {
-    // The name box proposes the last name; a cancel stores an empty one; exact new file.
-    fake.inputAnswers = {"Ann", ""};
-    game.intHighScore = {0, 1, 2, 3, 4, 5};
-    game.CheckHighScore(7);
-    const std::string empty = "\x95\x9e\x94\x9c\x95\r\n";
-    EXPECT_EQ(fake.files.at(config),
-              std::string("\x95\x9e\x94\x9c\x9c\xa7\xdd\xe0\r\n") + empty + empty + empty + empty);
-    game.CheckHighScore(60);
-    game.CheckHighScore(70);
-    const std::string ask = "ask Fitzel! - Player Name.|Please enter your name.     |";
+TEST_F(HighScoresTest, TheNameBoxProposesTheNameLastTypedAndCancelStoresAnEmptyOne) {
+    // Three first places in one run, from no table at all; the second name box is cancelled.
+    fake.names = {"Ann", ""};
+    for (std::int16_t score : {7, 60, 70})
+        game.CheckHighScore(score);
     ASSERT_EQ(fake.boxes.size(), 6u);
     EXPECT_EQ(fake.boxes[0] + fake.boxes[2] + fake.boxes[4], ask + ask + "Ann" + ask);
-    EXPECT_EQ(scoresIn(fake.files.at(config)), (HighScores{0, 70, 60, 7, 0, 0}));
-    EXPECT_EQ(game.strHighName, (HighNames{"", "", "", "Ann", "", ""}));
+    EXPECT_EQ(fake.boxes[1], "Fitzel! - High Score!|You got the high score!     ");
+    EXPECT_EQ(fake.files.at(config), encodeHighScoreFile({0, 70, 60, 7}, {"", "", "", "Ann"}));
 }
 
-TEST_F(HighScoresTest, AFileThatCannotBeReadReplacedOrLockedIsReportedAndKept) {
-    // The old table stays, the player is told why, is not congratulated, and the window shows.
-    enum Fault { Unreadable, ReplaceFails, Locked };
-    for (Fault fault : {Unreadable, ReplaceFails, Locked}) {
-        SCOPED_TRACE(fault);
+TEST_F(HighScoresTest, WhereTheTableIsKeptAndWhatHappensWhenItCannotBe) {
+    // Where an entry is stored, and what the player is told when it cannot be or no longer fits.
+
+    // An installed copy keeps its table in the player's folder, starting from the shipped one or an
+    // empty one. A table that cannot be read, replaced or locked is kept and the player told why,
+    // not congratulated; a table another copy filled meanwhile is entered as it is.
+    const std::string entered =
+        encodeHighScoreFile({0, 100, 85, 80, 60, 40}, {"", "Ann", "Me", "Ben", "Cy", "Dee"});
+    const std::string theirs =
+        encodeHighScoreFile({0, 500, 400, 300, 200, 100}, {"", "V", "W", "X", "Y", "Z"});
+    const std::vector<std::tuple<std::string, int, std::string, std::string, std::string>> cases = {
+        // what happens, the score, the tables then beside the program and in the player's folder,
+        // what the last box tells when it is not the name box
+        {"portable", 85, entered, "", ""},
+        {"installed", 85, table, entered, ""},
+        {"installed, shipped table unreadable", 85, table, encodeHighScoreFile({0, 85}, {"", "Me"}),
+         "You got the high score!"},
+        {"unreadable", 150, table, "", "permission denied"},
+        {"disk full", 150, table, "", "disk full"},
+        {"locked", 150, table, "", "another copy is saving"},
+        {"theirs", 350,
+         encodeHighScoreFile({0, 500, 400, 350, 300, 200}, {"", "V", "W", "Me", "X", "Y"}), "", ""},
+        {"theirs", 90, theirs, "", "no longer makes the table"},
+    };
+    for (const auto& [what, score, beside, inOwn, told] : cases) {
         Program p;
-        p.fake.files[config] = encodeHighScoreFile(scores, names);
-        const std::string before = p.fake.files[config];
-        std::string why = "Another copy of Fitzel! is saving its scores";
-        if (fault == Unreadable) {
+        p.fake.files[config] = table;
+        if (what.starts_with("installed"))
+            p.fake.readOnly.insert(p.fake.programFolder());
+        if (what.ends_with("unreadable"))
             p.fake.unreadable.insert(config);
-            why = "permission denied";
-        } else if (fault == ReplaceFails) {
-            p.fake.replaceFault = why = "disk full";
-        } else {
-            p.fake.lockFault = why;
-        }
-        p.game.CheckHighScore(150);
-        EXPECT_EQ(p.fake.files[config], before);
-        EXPECT_EQ(p.fake.replaced.empty(), fault != ReplaceFails);
-        ASSERT_FALSE(p.fake.boxes.empty());
-        const std::string& report = p.fake.boxes.back();
-        EXPECT_EQ(report.rfind("box Fitzel! - ", 0), 0u) << report;
-        EXPECT_NE(report.find(why), std::string::npos) << report;
-        for (const std::string& box : p.fake.boxes) {
-            EXPECT_EQ(box.find("You got the high score!"), std::string::npos) << "not stored";
-        }
-        EXPECT_EQ(p.fake.scoresWindowShown, 1);
-    }
-}
-
-TEST_F(HighScoresTest, AnInstalledCopyKeepsItsTableInThePlayersOwnFolder) {
-    // A read-only program folder keeps the table in the player's folder, from the shipped one
-    // or, when that cannot be read, from an empty one.
-    const std::string own = *fake.userDataFolder() + "/Config.cfg";
-    enum Copy { Portable, Installed, InstalledWithUnreadableShippedTable };
-    for (Copy copy : {Portable, Installed, InstalledWithUnreadableShippedTable}) {
-        SCOPED_TRACE(copy);
-        Program p;
-        p.fake.files[config] = encodeHighScoreFile({0, 90, 80, 70, 60, 50}, names);
-        const std::string shipped = p.fake.files[config];
-        if (copy != Portable) {
-            p.fake.readOnlyFolders.insert(p.fake.programFolder());
-        }
-        if (copy == InstalledWithUnreadableShippedTable) {
-            p.fake.unreadable.insert(config);
-        }
-        const std::string where = copy == Portable ? config : own;
-        EXPECT_EQ(p.game.highScorePath(), where);
-        p.game.CheckHighScore(85);
-        EXPECT_EQ(p.fake.replaced, std::vector<std::string>{where});
-        EXPECT_EQ(p.fake.lockLog, (std::vector<std::string>{"lock " + where + ".lock",
-                                                            "unlock " + where + ".lock"}));
-        EXPECT_EQ(scoresIn(p.fake.files[where]), copy == InstalledWithUnreadableShippedTable
-                                                     ? (HighScores{0, 85, 0, 0, 0, 0})
-                                                     : (HighScores{0, 90, 85, 80, 70, 60}));
-        EXPECT_EQ(p.fake.files[config] == shipped, copy != Portable);
-    }
-}
-
-TEST_F(HighScoresTest, AnEntryGoesIntoTheTableAsItIsOnDiskWhenItIsSaved) {
-    // A table another copy saved while the name was typed keeps its entries; when it no longer
-    // has room for the score, the player is told so and the table is left as it is.
-    for (int score : {350, 90}) {
-        SCOPED_TRACE(score);
-        Program p;
-        p.fake.files[config] = encodeHighScoreFile(scores, names);
-        const std::string theirs =
-            encodeHighScoreFile({0, 500, 400, 300, 200, 100}, {"", "V", "W", "X", "Y", "Z"});
-        p.fake.duringBox = [&](const std::string& box) {
-            if (box.rfind("ask ", 0) == 0) {
-                p.fake.files[config] = theirs;
-            }
-        };
-        p.fake.inputAnswers.push_back("Me");
+        if (what == "disk full")
+            p.fake.replaceFault = what;
+        if (what == "locked")
+            p.fake.locked.insert(config + ".lock");
+        if (what == "theirs")
+            p.fake.duringBox = [&] { p.fake.files[config] = theirs; };
+        p.fake.names = {"Me"};
         p.game.CheckHighScore(static_cast<std::int16_t>(score));
-        EXPECT_EQ(p.fake.scoresWindowShown, 1);
-        if (score == 90) {
-            EXPECT_EQ(p.fake.files.at(config), theirs);
-            EXPECT_TRUE(p.fake.replaced.empty());
-            ASSERT_EQ(p.fake.boxes.size(), 2u);
-            EXPECT_NE(p.fake.boxes[1].find("no longer makes the table"), std::string::npos);
-            continue;
-        }
-        HighScores stored{};
-        HighNames storedNames;
-        decodeHighScoreFile(p.fake.files.at(config), stored, storedNames);
-        EXPECT_EQ(stored, (HighScores{0, 500, 400, 350, 300, 200}));
-        EXPECT_EQ(storedNames, (HighNames{"", "V", "W", "Me", "X", "Y"}));
-        EXPECT_EQ(p.fake.boxes.size(), 1u) << "no first-place message";
+        EXPECT_EQ(p.fake.files[config] + "|" + p.fake.files[own], beside + "|" + inOwn) << what;
+        EXPECT_EQ(p.fake.boxes.size(), told.empty() ? 1u : 2u) << what;
+        EXPECT_NE(p.fake.boxes.back().find(told), std::string::npos) << p.fake.boxes.back();
+        EXPECT_EQ(p.fake.scoresWindows, 1);
     }
 }
 
-}  // namespace
 }  // namespace fitzel::test
