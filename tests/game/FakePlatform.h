@@ -22,6 +22,7 @@ class FakePlatform : public NullPlatform {
     std::size_t asked = 0, drawn = 0;
     std::set<std::string> unreadable, readOnly, locked;  // locked: by another copy
     Fault replaceFault;
+    bool homeless = false;  // the player has no home folder
 
     Fault showPieceCell(int k, const std::string& path, int cell) override {
         return paint(strip[k - 1], path, static_cast<char>('0' + cell));
@@ -46,6 +47,9 @@ class FakePlatform : public NullPlatform {
     }
     void showScoresWindow() override { ++scoresWindows; }
     bool canWriteIn(const std::string& folder) override { return !readOnly.count(folder); }
+    std::optional<std::string> userDataFolder() override {
+        return homeless ? std::nullopt : NullPlatform::userDataFolder();
+    }
     FileRead readFile(const std::string& path, std::size_t maxBytes) override {
         return unreadable.count(path)
                    ? FileRead{FileRead::Status::Failed, "", false, "permission denied"}

@@ -101,6 +101,7 @@ TEST_F(HighScoresTest, WhereTheTableIsKeptAndWhatHappensWhenItCannotBe) {
         {"installed", 85, table, entered, ""},
         {"installed, shipped table unreadable", 85, table, encodeHighScoreFile({0, 85}, {"", "Me"}),
          "You got the high score!"},
+        {"installed, no home", 150, table, "", "no home folder"},
         {"unreadable", 150, table, "", "permission denied"},
         {"disk full", 150, table, "", "disk full"},
         {"locked", 150, table, "", "another copy is saving"},
@@ -113,6 +114,7 @@ TEST_F(HighScoresTest, WhereTheTableIsKeptAndWhatHappensWhenItCannotBe) {
         p.fake.files[config] = table;
         if (what.starts_with("installed"))
             p.fake.readOnly.insert(p.fake.programFolder());
+        p.fake.homeless = what.ends_with("no home");
         if (what.ends_with("unreadable"))
             p.fake.unreadable.insert(config);
         if (what == "disk full")
