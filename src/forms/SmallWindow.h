@@ -17,7 +17,11 @@ namespace fitzel {
 // Puts a window in the middle of its screen: top = screen height / 2 - window height / 2,
 // then left = screen width / 2 - window width / 2, with the outer size of the window (frame and
 // caption included).
+// Where windows cannot place themselves (Wayland, where the compositor places them), nothing.
 inline void centreOnScreen(QWidget* window) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return;
+    }
     const QScreen* screen =
         window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->geometry();
