@@ -10,7 +10,7 @@ set -euo pipefail
 program=${1:?the program} scenario=${2:?the scenario}
 program_folder=$(cd "$(dirname "$program")" && pwd)
 readonly CLIENT_W=329 CLIENT_H=530 SCREEN_W=800 SCREEN_H=600  # pixels
-readonly START_LIMIT=60 STEP_LIMIT=20  # seconds; the machine may be busy
+readonly LIMIT=60                                             # seconds; the machine may be busy
 work=$(mktemp -d "${TMPDIR:-/tmp}/fitzel-e2e.XXXXXX")
 xvfb_pid="" game_pid="" started=$SECONDS
 
@@ -22,11 +22,9 @@ fail() {
 }
 stop() { [ -z "$1" ] || ! kill -0 "$1" 2>/dev/null || { kill "$1"; wait "$1"; } 2>/dev/null || true; }
 trap 'stop "$game_pid"; stop "$xvfb_pid"; rm -rf "$work"' EXIT
-
 for tool in Xvfb xdotool import od convert; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps installs it)"
 done
-
 # Polls a command every tenth of a second until it succeeds; false after `limit` seconds.
 poll() {
     local deadline=$((SECONDS + $1)) && shift
@@ -37,12 +35,10 @@ poll() {
 Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -dpi 96 -nolisten tcp -noreset \
     3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-poll "$START_LIMIT" test -s "$work/display" || fail "Xvfb gave no display: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-log "virtual display $DISPLAY"
-export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 QT_ENABLE_HIGHDPI_SCALING=0
+poll $LIMIT test -s "$work/display" || fail "Xvfb gave no display: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
+export QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR="$work/runtime" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-export XDG_RUNTIME_DIR="$work/runtime" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Starts the program in a folder holding it and the data files, less the one named.
 start_game() {
@@ -53,72 +49,54 @@ start_game() {
     game_pid=$!
 }
 game_running() { kill -0 "$game_pid" 2>/dev/null; }
-
-# Prints the id of a visible window with exactly this title, waiting up to $2 seconds; with
-# a third argument, nothing when none came, else the run fails.
+# The id of a visible window with exactly this title, after up to $2 seconds, or nothing.
 find_window() {
-    local pattern id
+    local pattern id=""
     pattern="^$(printf '%s' "$1" | sed 's/[][\\.^$*+?(){}|]/\\&/g')\$"
-    found() {
-        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1 || true)
-        [ -n "$id" ] || ! game_running
-    }
+    found() { id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1) || ! game_running; }
     poll "$2" found || true
-    [ -n "$id" ] || [ -n "${3:-}" ] || fail "no window \"$1\" in $2s$(game_running || echo ', it ended')"
     echo "$id"
 }
-
-# Gives the keyboard to a window (there is no window manager to do it).
-focus_window() { timeout 10 xdotool windowfocus --sync "$1" || fail "window $1 took no keyboard"; }
-
-# File > KEY through the menu's keys, until the command CHECK holds, as often as it takes the
-# menu to open: Alt+F, a wait for its popup (a second window), then the item's key.
+# Gives the keyboard to a window (there is no window manager to do it) and presses a key.
+press() { timeout 10 xdotool windowfocus --sync "$1" && xdotool key --clearmodifiers "$2"; }
+# File > KEY through the menu's keys until CHECK holds: Alt+F, its popup (a second window), KEY.
 menu_command() {
     local attempt
     menu_open() { [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -ge 2 ]; }
     for attempt in 1 2 3; do
         xdotool mousemove --window "$window" 160 60
-        focus_window "$window"
-        xdotool key --clearmodifiers alt+f
-        poll 5 menu_open || true
+        press "$window" alt+f && poll 5 menu_open || true
         xdotool key "$1"
         ! poll 5 "$2" || return 0
-        log "File > $1 had no effect yet; again"
         xdotool key Escape
     done
     return 1
 }
-
-# Waits for the program to end; its status goes to exit_status. Then no window of it is left.
+# Waits for the program to end, its status in exit_status; no window of it may be left.
 wait_for_exit() {
-    poll "$STEP_LIMIT" eval '! game_running' || fail "the program still ran ${STEP_LIMIT}s later"
+    poll $LIMIT eval '! game_running' || fail "the program still ran ${LIMIT}s later"
     exit_status=0 && wait "$game_pid" || exit_status=$?
     game_pid=""
     [ -z "$(xdotool search --onlyvisible --name 'Fitzel' 2>/dev/null || true)" ] ||
         fail "a window of the game is left on the display"
 }
 
-# Screen pixels as RRGGBB, from a screenshot of raw RGB bytes, at points of the client area.
-screenshot() {
-    import -display "$DISPLAY" -window root -depth 8 "rgb:$work/screen.rgb" 2>/dev/null ||
-        fail "no screenshot could be taken"
-}
+# Screen pixels as RRGGBB at points of the client area, from a screenshot of raw RGB bytes.
+screenshot() { import -display "$DISPLAY" -window root -depth 8 "rgb:$work/screen.rgb" 2>/dev/null; }
 rgb_at() { od -An -tx1 -v -j $((($4 * $2 + $3) * 3)) -N 3 "$1" | tr -d ' \n'; }
 screen_at() { rgb_at "$work/screen.rgb" "$SCREEN_W" $((client_x + $1)) $((client_y + $2)); }
 picture_at() {
     convert "$folder/$1" -depth 8 "rgb:$work/picture.rgb"
     rgb_at "$work/picture.rgb" "$(convert "$folder/$1" -format '%w' info:)" "$2" "$3"
 }
-
-# Board cell n: a 39 x 38 picture from (8, 256); preview cell n: 30 x 30 from (223, 256), the
-# key square's picture inside its border. Each reads as 1 filled, 0 empty or ? otherwise.
+# Board cells 1 to 25 (39 x 38 from (8, 256)) or preview cells 1 to 9 (30 x 30 from (223, 256),
+# the key square inside its border), each as 1 filled, 0 empty or ? otherwise.
 read_cells() {
     local n x y filled=$grid_filled empty=$grid_empty
     for n in $(seq 1 $([ "$1" = board ] && echo 25 || echo 9)); do
         x=$((27 + 39 * ((n - 1) % 5))) y=$((275 + 38 * ((n - 1) / 5)))
         if [ "$1" = preview ]; then
-            x=$((238 + 30 * ((n - 1) % 3))) y=$((270 + 30 * ((n - 1) / 3)))
-            filled=$eg_filled empty=$eg_empty
+            x=$((238 + 30 * ((n - 1) % 3))) y=$((270 + 30 * ((n - 1) / 3))) filled=$eg_filled empty=$eg_empty
             [ "$n" -ne 5 ] || x=268 y=301
         fi
         case "$(screen_at $x $y)" in "$filled") printf 1 ;; "$empty") printf 0 ;; *) printf '?' ;; esac
@@ -127,86 +105,58 @@ read_cells() {
 
 play_game() {
     start_game
-    window=$(find_window "Fitzel!" "$START_LIMIT")
-    local X Y WIDTH HEIGHT SCREEN
+    window=$(find_window "Fitzel!" $LIMIT) && [ -n "$window" ] || fail "no main window"
+    local X Y WIDTH HEIGHT SCREEN shape skips=0 want seen j offsets=(0 -6 -5 -4 -1 0 1 4 5 6)
     eval "$(xdotool getwindowgeometry --shell "$window")"
     [ "$WIDTH" -eq $CLIENT_W ] || fail "the window is $WIDTH pixels wide, not $CLIENT_W"
     client_x=$X client_y=$((Y + HEIGHT - CLIENT_H))
-    log "main window $window, client area at ($client_x, $client_y)"
-
     # The window as drawn: its background and the red frames around the board and the preview.
     drawn() { screenshot && [ "$(screen_at 2 2)" = ffe0c0 ]; }
-    poll "$STEP_LIMIT" drawn || fail "background is $(screen_at 2 2), not ffe0c0"
-    [ "$(screen_at 7 300)" = ff0000 ] || fail "board frame pixel is $(screen_at 7 300), not red"
-    [ "$(screen_at 313 300)" = ff0000 ] || fail "preview frame pixel is $(screen_at 313 300)"
-
-    # Where the empty and filled looks of the cell pictures differ.
+    poll $LIMIT drawn || fail "background is $(screen_at 2 2), not ffe0c0"
+    [ "$(screen_at 7 300)$(screen_at 313 300)" = ff0000ff0000 ] || fail "a frame is not red"
     grid_empty=$(picture_at GridEmpty.bmp 19 19) grid_filled=$(picture_at GridFilled.bmp 19 19)
     eg_empty=$(picture_at EGEmpty.bmp 15 14) eg_filled=$(picture_at EGFilled.bmp 15 14)
-    [ "$grid_empty" != "$grid_filled" ] || fail "the board cell pictures look the same at (19, 19)"
-    [ "$eg_empty" != "$eg_filled" ] || fail "the preview cell pictures look the same at (15, 14)"
     # Before the first game the board shows the window's own cells, not the picture files.
     [ "$(screen_at 27 275)" != "$grid_empty" ] || fail "the board shows GridEmpty.bmp too early"
 
-    local attempt shape skips want seen="" j offsets=(0 -6 -5 -4 -1 0 1 4 5 6)
-    new_board() { screenshot && [ "$(read_cells board)" = "$(printf '0%.0s' {1..25})" ] &&
-        [[ "$(read_cells preview)" != *\?* ]]; }
-    for attempt in 1 2 3; do
-        menu_command n new_board || fail "File > New did not start a game ($(read_cells board))"
-        shape=$(read_cells preview) skips=0
-        log "File > New: the board shows GridEmpty.bmp; the piece looks $shape"
-        # A piece that makes a block by itself would vanish again: pass it over with Skip.
-        while [[ "${shape:0:2}${shape:3:2}" = 1111 || "${shape:1:2}${shape:4:2}" = 1111 ||
-            "${shape:3:2}${shape:6:2}" = 1111 || "${shape:4:2}${shape:7:2}" = 1111 ]]; do
-            [ $((++skips)) -le 20 ] || fail "every piece dealt makes a block by itself"
-            xdotool mousemove --window "$window" 103 $((HEIGHT - CLIENT_H + 491)) click 1
-            dealt() { screenshot && [[ "$(read_cells preview)" != "$shape" && "$(read_cells preview)" != *\?* ]]; }
-            poll 5 dealt || true
-            shape=$(read_cells preview)
-            log "Skip: the piece looks $shape"
-        done
-        # Cell 13, the middle: on an empty board every piece fits there.
-        want=$(printf '0%.0s' {1..25})
-        for j in 1 2 3 4 5 6 7 8 9; do
-            [ "${shape:j-1:1}" != 1 ] || want=${want:0:12+offsets[j]}1${want:13+offsets[j]}
-        done
-        xdotool mousemove --window "$window" 105 $((HEIGHT - CLIENT_H + 351)) click 1
-        placed() { screenshot && seen=$(read_cells board) && [ "$seen" = "$want" ]; }
-        ! poll 5 placed || break
-        # Only a turn that ran out between the look and the click can get here.
-        log "board shows $seen, expected $want; a new game"
+    want=$(printf '0%.0s' {1..25})
+    new_board() { screenshot && [ "$(read_cells board)" = "$want" ] && [[ "$(read_cells preview)" != *\?* ]]; }
+    menu_command n new_board || fail "File > New did not start a game ($(read_cells board))"
+    shape=$(read_cells preview)
+    # A piece that makes a block by itself would vanish again: pass it over with Skip.
+    while [[ "${shape:0:2}${shape:3:2}" = 1111 || "${shape:1:2}${shape:4:2}" = 1111 ||
+        "${shape:3:2}${shape:6:2}" = 1111 || "${shape:4:2}${shape:7:2}" = 1111 ]]; do
+        [ $((++skips)) -le 20 ] || fail "every piece dealt makes a block by itself"
+        xdotool mousemove --window "$window" 103 $((HEIGHT - CLIENT_H + 491)) click 1
+        dealt() { screenshot && seen=$(read_cells preview) && [[ "$seen" != "$shape" && "$seen" != *\?* ]]; }
+        poll 5 dealt || true
+        shape=$(read_cells preview)
     done
-    [ "$seen" = "$want" ] || fail "the clicked piece did not show on the board"
-    log "the piece shows on the board with GridFilled.bmp"
+    log "File > New, $skips skips: the piece looks $shape; it goes on cell 13, the middle"
+    for j in 1 2 3 4 5 6 7 8 9; do
+        [ "${shape:j-1:1}" != 1 ] || want=${want:0:12+offsets[j]}1${want:13+offsets[j]}
+    done
+    xdotool mousemove --window "$window" 105 $((HEIGHT - CLIENT_H + 351)) click 1
+    placed() { screenshot && seen=$(read_cells board) && [ "$seen" = "$want" ]; }
+    poll 5 placed || fail "the board shows $seen after the click, not $want"
 
     # File > Exit during a game asks first; Return answers Yes.
-    local question=""
-    asked() {
-        question=$(find_window "Fitzel! - Exit?" 0 or-none)
-        game_running || fail "File > Exit during a game ended the program without a question"
-        [ -n "$question" ]
-    }
+    asked() { question=$(find_window "Fitzel! - Exit?" 0) && game_running && [ -n "$question" ]; }
     menu_command x asked || fail "File > Exit asked nothing during a game"
-    focus_window "$question"
-    xdotool key Return
+    press "$question" Return
     wait_for_exit
     [ "$exit_status" -eq 0 ] || fail "the program ended with status $exit_status after File > Exit"
-    log "File > Exit, Yes: the program ended with status 0"
 }
 
 fatal_run() {
     start_game "$1"
     local box
-    box=$(find_window "Fitzel! - Error" "$START_LIMIT")
-    ! xdotool search --onlyvisible --name '^Fitzel!$' >/dev/null 2>&1 ||
-        fail "the main window is shown although the data is broken"
+    box=$(find_window "Fitzel! - Error" $LIMIT) && [ -n "$box" ] || fail "no error message"
+    [ -z "$(find_window 'Fitzel!' 0)" ] || fail "the main window is shown although the data is broken"
     grep -q "$folder/$1" "$work/stderr" || fail "standard error does not name $1"
-    log "error message $box; standard error: $(grep -m1 "$1" "$work/stderr")"
-    focus_window "$box"
-    xdotool key Return
+    press "$box" Return
     wait_for_exit
     [ "$exit_status" -ne 0 ] || fail "the program ended with status 0 on a missing $1"
-    log "closed by Return: the program ended with status $exit_status"
 }
 
 case "$scenario" in
