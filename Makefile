@@ -24,11 +24,13 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole test suite again, built with AddressSanitizer (leaks included, less those in system
+# libraries that tests/lsan.supp names) and UndefinedBehaviorSanitizer.
 test-sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DFITZEL_SANITIZE=ON $(STRICT)
 	cmake --build build-sanitize -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+		UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
 # Each reader of outside data under libFuzzer for FUZZ_SECONDS, starting from the seed inputs.
