@@ -99,4 +99,4 @@ int main(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_frmMainHiDpi.moc"
+#include "frmMainHiDpiTest.moc"

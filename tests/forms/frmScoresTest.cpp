@@ -88,4 +88,4 @@ class TestFrmScores : public QObject {
 }  // namespace fitzel
 
 QTEST_MAIN(fitzel::TestFrmScores)
-#include "test_frmScores.moc"
+#include "frmScoresTest.moc"

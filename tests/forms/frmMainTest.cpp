@@ -15,7 +15,7 @@
 #include "forms/frmMain.h"
 #include <QLabel>
 #include "game/NullPlatform.h"
-#include "test_frmMainModal.h"
+#include "frmMainModal.h"
 
 using namespace fitzel;
 using fitzel::test::NextModal;
@@ -596,4 +596,4 @@ class TestFrmMain : public QObject {
 };
 
 QTEST_MAIN(TestFrmMain)
-#include "test_frmMain.moc"
+#include "frmMainTest.moc"

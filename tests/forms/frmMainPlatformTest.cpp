@@ -14,7 +14,7 @@
 #include "forms/PictureBox.h"
 #include "forms/frmMain.h"
 #include <QLabel>
-#include "test_frmMainModal.h"
+#include "frmMainModal.h"
 
 using namespace fitzel;
 using fitzel::test::NextModal;
@@ -324,4 +324,4 @@ int main(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_frmMainPlatform.moc"
+#include "frmMainPlatformTest.moc"

@@ -65,4 +65,4 @@ class TestFrmHelp : public QObject {
 }  // namespace fitzel
 
 QTEST_MAIN(fitzel::TestFrmHelp)
-#include "test_frmHelp.moc"
+#include "frmHelpTest.moc"
