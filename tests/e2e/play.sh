@@ -37,7 +37,8 @@ Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -dpi 96 -nolisten tcp -
 xvfb_pid=$!
 poll $LIMIT test -s "$work/display" || fail "Xvfb gave no display: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
-export QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR="$work/runtime" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+export QT_ENABLE_HIGHDPI_SCALING=0 XDG_CONFIG_HOME="$work/options" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 
 # Starts the program in a folder holding it and the data files, less the one named.
