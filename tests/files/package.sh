@@ -20,11 +20,9 @@ root=$work/root/usr
 for f in Shapes.dat Config.cfg GridEmpty.bmp 01.bmp 35.bmp; do
     [ -f "$root/lib/fitzel/$f" ] || fail "$f not beside the program"
 done
-[ -f "$root/share/applications/com.example.Fitzel.desktop" ] || fail "no desktop entry"
-[ -f "$root/share/metainfo/com.example.Fitzel.metainfo.xml" ] || fail "no metainfo"
-for size in 16 32 48 64 128 256; do
-    [ -f "$root/share/icons/hicolor/${size}x${size}/apps/com.example.Fitzel.png" ] ||
-        fail "no ${size}px icon"
+for f in applications/com.example.Fitzel.desktop metainfo/com.example.Fitzel.metainfo.xml \
+    icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/com.example.Fitzel.png; do
+    [ -f "$root/share/$f" ] || fail "no $f"
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
 
