@@ -14,7 +14,6 @@ readonly LIMIT=60                                             # seconds; the mac
 work=$(mktemp -d "${TMPDIR:-/tmp}/fitzel-e2e.XXXXXX")
 xvfb_pid="" game_pid="" started=$SECONDS
 
-log() { echo "[$((SECONDS - started))s] $*"; }
 fail() {
     echo "FAIL: $*" >&2
     [ ! -s "$work/stderr" ] || { echo "--- the program's standard error:" && cat "$work/stderr"; } >&2
@@ -22,9 +21,7 @@ fail() {
 }
 stop() { [ -z "$1" ] || ! kill -0 "$1" 2>/dev/null || { kill "$1"; wait "$1"; } 2>/dev/null || true; }
 trap 'stop "$game_pid"; stop "$xvfb_pid"; rm -rf "$work"' EXIT
-for tool in Xvfb xdotool import od convert; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps installs it)"
-done
+command -v Xvfb xdotool import od convert >/dev/null || fail "scripts/install-deps installs the tools"
 # Polls a command every tenth of a second until it succeeds; false after `limit` seconds.
 poll() {
     local deadline=$((SECONDS + $1)) && shift
@@ -133,7 +130,7 @@ play_game() {
         poll 5 dealt || true
         shape=$(read_cells preview)
     done
-    log "File > New, $skips skips: the piece looks $shape; it goes on cell 13, the middle"
+    # On cell 13, the middle: on an empty board every piece fits there.
     for j in 1 2 3 4 5 6 7 8 9; do
         [ "${shape:j-1:1}" != 1 ] || want=${want:0:12+offsets[j]}1${want:13+offsets[j]}
     done
