@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QLockFile>
-#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
