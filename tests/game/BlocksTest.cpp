@@ -141,6 +141,7 @@ TEST(HeldClick, BelongsToItsGameWhichEndsOnceWhateverTheClearingDoes) {
         p.fake.advance(400);
         EXPECT_EQ(cells(p.game.blnGrid), boardOf({}));
         EXPECT_EQ(p.fake.boxes.size(), newGame ? 0u : 1u) << "the game ends once";
+        EXPECT_EQ(p.fake.strip[4], newGame ? '0' : '2') << "piece 5, the old game's last";
         EXPECT_EQ(p.state(), newGame ? "Score\n0|Time Left\n10|piece 7|34 left|playing"
                                      : "Score\n0|Time Left\n10|piece 5|0 left|over");
     }

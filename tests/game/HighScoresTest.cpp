@@ -33,7 +33,7 @@ TEST(HighScoreFile, LinesEndAtCarriageReturnsAndScoresAreLeadingNumbers) {
     ASSERT_EQ(withLineFeed[5], '\n');
     HighScores scores{};
     HighNames names{"", "", "", "", "", "old"};  // a lone LF belongs to its line
-    decodeHighScoreFile(scrambleLine("12-3 Al") + "\r" + scrambleLine("  42xBo") + "\r\n" +
+    decodeHighScoreFile(scrambleLine("12-3 Al") + "\r" + scrambleLine(" 4 2xBo") + "\r\n" +
                             withLineFeed + "\r" + scrambleLine("99999Max"),
                         scores, names);
     EXPECT_EQ(scores, (HighScores{0, 12, 42, -12, 32767, 0}));
