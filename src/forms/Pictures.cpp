@@ -113,6 +113,14 @@ std::array<QPixmap, 3> cutIntoThirds(const QPixmap& picture) {
     return cells;
 }
 
+LoadedPicture loadPicture(const QString& path, qreal devicePixelRatio) {
+    const PictureFile file = pictureFileFor(path, devicePixelRatio);
+    LoadedPicture loaded;
+    loaded.pixmap = QPixmap::fromImage(readPicture(file.path, loaded.fault));
+    loaded.pixmap.setDevicePixelRatio(file.ratio);
+    return loaded;
+}
+
 LoadedPicture PictureCache::picture(const QString& path, qreal devicePixelRatio) {
     const PictureFile file = pictureFileFor(path, devicePixelRatio);
     const auto found = pictures_.constFind(file.path);
@@ -120,19 +128,14 @@ LoadedPicture PictureCache::picture(const QString& path, qreal devicePixelRatio)
         return *found;
     }
     ++filesRead_;
-    LoadedPicture loaded;
     if (!QFileInfo::exists(path)) {
-        // A missing or broken picture is not kept: the game ends on it.
-        loaded.fault = QStringLiteral("File not found");
-        return loaded;
+        return {QPixmap(), QStringLiteral("File not found")};
     }
-    const QImage image = readPicture(file.path, loaded.fault);
-    if (image.isNull()) {
-        return loaded;
+    const LoadedPicture loaded = loadPicture(path, devicePixelRatio);
+    // A missing or broken picture is not kept: the game ends on it.
+    if (!loaded.pixmap.isNull()) {
+        pictures_.insert(file.path, loaded);
     }
-    loaded.pixmap = QPixmap::fromImage(image);
-    loaded.pixmap.setDevicePixelRatio(file.ratio);
-    pictures_.insert(file.path, loaded);
     return loaded;
 }
 

@@ -34,6 +34,9 @@ QImage decodePlainBitmap(const QByteArray& bytes, QString& fault);
 // the program) through Qt's readers. A null image and the fault when it cannot.
 QImage readPicture(const QString& path, QString& fault);
 
+// Reads the picture at `path`, drawn for the screen's device pixel ratio (see pictureFileFor).
+LoadedPicture loadPicture(const QString& path, qreal devicePixelRatio);
+
 // The three cells of a piece picture, from the left (not yet dealt, dealt, current): each a
 // third of the width, the remainder dropped, by the full height. Null pixmaps when the picture
 // is under three pixels wide.

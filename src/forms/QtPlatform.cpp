@@ -1,4 +1,5 @@
-// The game's window on the world under Qt: pictures, labels, timers, boxes and files of frmMain.
+// The game's window on the world under Qt: the main window's pictures, labels and timers, boxes,
+// files and chance.
 #include "forms/QtPlatform.h"
 
 #include <QApplication>

@@ -78,15 +78,6 @@ void showModal(Window* window) {
     delete guard.data();
 }
 
-// The window's own artwork (the cells shown before the first game), drawn for its screen.
-QPixmap artwork(const QString& path, qreal ratio) {
-    const PictureFile file = pictureFileFor(path, ratio);
-    QString fault;
-    QPixmap pixmap = QPixmap::fromImage(readPicture(file.path, fault));
-    pixmap.setDevicePixelRatio(file.ratio);
-    return pixmap;
-}
-
 }  // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -160,7 +151,8 @@ void frmMain::buildControls() {
         picPieces_[k] = pic;
     }
 
-    const QPixmap boardCell = artwork(QStringLiteral(":/cell_board.png"), devicePixelRatio());
+    const QPixmap boardCell =
+        loadPicture(QStringLiteral(":/cell_board.png"), devicePixelRatio()).pixmap;
     for (int n = 1; n <= kBoardCells; ++n) {
         auto* pic = new PictureBox(client_);
         pic->setObjectName(QStringLiteral("picGrid%1").arg(n));
@@ -171,7 +163,8 @@ void frmMain::buildControls() {
         picGrid_[n] = pic;
     }
 
-    const QPixmap previewCell = artwork(QStringLiteral(":/cell_preview.png"), devicePixelRatio());
+    const QPixmap previewCell =
+        loadPicture(QStringLiteral(":/cell_preview.png"), devicePixelRatio()).pixmap;
     for (int n = 1; n <= kPreviewCells; ++n) {
         const bool key = n == 5;
         auto* pic = new PictureBox(client_, key);
