@@ -115,6 +115,15 @@ TEST_F(BadFilesTest, ATableBehindALinkIsSavedThereButNeverInPlaceOfAPipeOrADevic
     EXPECT_FALSE(QFileInfo(pipe).isFile());
 }
 
+TEST_F(BadFilesTest, AFileExactlyAtTheLimitIsWholeAndAFolderIsNoFile) {
+    // Only a file holding more than the reader takes is cut; a folder in a file's place is a
+    // file that cannot be read, not a missing one that a save could put in its place.
+    write("12345");
+    EXPECT_FALSE(readWholeFile(config(), 5).truncated);
+    EXPECT_TRUE(readWholeFile(config(), 4).truncated);
+    EXPECT_EQ(readWholeFile(folder.path(), 5).status, FileRead::Status::Failed);
+}
+
 TEST(PlayerFolder, NoneWithoutAUsableHomeFolder) {
     // Without a home folder the scores never go under the root of the file system.
     QTemporaryDir home;

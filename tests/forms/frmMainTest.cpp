@@ -131,8 +131,9 @@ class frmMainTest : public QObject {
 
     void aClickAtACellsMiddlePlacesThePieceThere() {
         // Whatever stands at the middle of board cell n takes a click for cell n: piece 1, a
-        // single square, goes there.
+        // single square, goes there; no picture file is opened meanwhile.
         const auto w = window(1);
+        const int read = w->platform().pictures().filesRead();
         for (int n = 1; n <= 25; ++n) {
             w->game().blnGrid = {}, w->game().intCurrentPiece = 1;
             const QPoint at = w->picGrid(n)->geometry().center();
@@ -140,6 +141,7 @@ class frmMainTest : public QObject {
             QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(w->clientArea(), at));
             QVERIFY(std::ranges::count(w->game().blnGrid, true) == 1 && w->game().blnGrid[n]);
         }
+        QCOMPARE(w->platform().pictures().filesRead(), read);
     }
 
     void labelsShowTheirLetteringCentredAndWhole() {
@@ -183,6 +185,11 @@ class frmMainTest : public QObject {
                         (band.rgb() == own.pixel(4, 4)) == (cells[n] == CellFit::None) &&
                         (band.green() > band.red()) == (cells[n] == CellFit::Covers));
             }
+            // Shown unless the player turned it off; never while blocks vanish.
+            QVERIFY(cells[cell] != CellFit::None);
+            w->game().blnClearing = true;
+            QTest::mouseMove(w->lblScore()), QTest::mouseMove(w->picGrid(cell));
+            QCOMPARE(std::ranges::count(cells, CellFit::None), 26);
         }
     }
 
@@ -214,9 +221,9 @@ class frmMainTest : public QObject {
                                               {13, Qt::Key_Return, true},
                                               {13, Qt::Key_Escape, false}}) {
             const auto w = window(game);
-            QVERIFY(!game ||
-                    (QSignalSpy(w->timer(TimerId::TimeLeft), &QTimer::timeout).wait(5000) &&
-                     w->lblTimeRemaining()->text().endsWith("\n9")));
+            QSignalSpy ticks(w->timer(TimerId::TimeLeft), &QTimer::timeout);
+            QVERIFY(!game || (ticks.wait(5000) && ticks.wait(5000) &&
+                              w->lblTimeRemaining()->text().endsWith("\n8")));
             QSignalSpy ended(w.get(), &frmMain::programEnded);
             QMessageBox::Icon icon = QMessageBox::NoIcon;
             NextModal answer([&, key = key](QWidget* box) {
@@ -245,8 +252,12 @@ class frmMainTest : public QObject {
             NextModal watcher([&](QWidget* opened) {
                 seen << opened->inherits(classes[i]) << (w->boardOverlay()->cursorCell() == 0)
                      << (opened->parentWidget() == w.get());
-                for (auto* web : opened->findChildren<QLabel*>("lblWeb"))
+                for (auto* web : opened->findChildren<QLabel*>("lblWeb")) {
+                    // A press taken back off the link opens nothing.
+                    QTest::mousePress(web, Qt::LeftButton);
+                    QTest::mouseRelease(web, Qt::LeftButton, {}, QPoint(-2, -2));
                     links << web->text(), QTest::mouseClick(web, Qt::LeftButton);
+                }
                 QTest::keyClick(opened, Qt::Key_Escape);
                 if (seen << opened->isVisible(), opened->isVisible())
                     QTest::mouseClick(opened->findChild<QPushButton*>(), Qt::LeftButton);
@@ -274,6 +285,16 @@ class frmMainTest : public QObject {
             });
             QVERIFY(w->platform().inputBox("Name?", "Name", "Ann") == result && proposed == "Ann");
         }
+    }
+
+    void aCopySavingItsScoresHoldsTheLockUntilItLetsGo() {
+        const auto w = window();
+        QTemporaryDir folder;
+        const std::string path = folder.filePath("Config.lock").toStdString();
+        QLockFile other(QString::fromStdString(path));
+        QVERIFY(!w->platform().lockFile(path) && !other.tryLock(0));
+        w->platform().unlockFile(path);
+        QVERIFY(other.tryLock(0));
     }
 };
 
