@@ -75,13 +75,26 @@ void BoardOverlay::refresh() {
         view = game_.placementAt(pointed);
     }
     const int cursor = playing && keysInUse_ ? cursor_ : 0;
+    // What a screen reader tells of the board, which holds the keyboard: the cursor's cell, its
+    // look and, as the tint shows it, whether the piece fits there. Told again when it changes:
+    // a cursor moved, a piece placed, a block cleared, a new piece dealt.
+    QString spoken;
+    if (cursor != 0) {
+        spoken =
+            QStringLiteral("Cursor on cell %1, %2, %3")
+                .arg(cursor)
+                .arg(game_.blnGrid[cursor] ? QStringLiteral("filled") : QStringLiteral("empty"),
+                     game_.placementAt(cursor).fits ? QStringLiteral("the piece fits")
+                                                    : QStringLiteral("the piece does not fit"));
+    }
+    if (spoken != accessibleDescription()) {
+        setAccessibleDescription(spoken);
+    }
     if (view.cells == shown_ && cursor == shownCursor_) {
         return;
     }
     shown_ = view.cells;
     shownCursor_ = cursor;
-    setAccessibleDescription(cursor != 0 ? QStringLiteral("Cursor on cell %1").arg(cursor)
-                                         : QString());
     update();
 }
 

@@ -31,6 +31,14 @@ QString qs(const std::string& utf8) {
 
 constexpr char kErrorTitle[] = "Fitzel! - Error";
 
+// The board and the preview are painted whole at every move: a screen reader is told only of
+// the cells whose look changed.
+void tellLook(QWidget* box, const QString& look) {
+    if (box->accessibleDescription() != look) {
+        box->setAccessibleDescription(look);
+    }
+}
+
 }  // namespace
 
 QtPlatform::QtPlatform(GameScreen screen) : screen_(std::move(screen)) {
@@ -74,8 +82,7 @@ Fault QtPlatform::showCell(PictureBox* box, CellLook look, const std::string& pi
         return loaded.fault.toStdString();
     }
     box->showPicture(loaded.pixmap);
-    box->setAccessibleDescription(look == CellLook::Filled ? QStringLiteral("filled")
-                                                           : QStringLiteral("empty"));
+    tellLook(box, look == CellLook::Filled ? QStringLiteral("filled") : QStringLiteral("empty"));
     return {};
 }
 
@@ -90,7 +97,7 @@ Fault QtPlatform::showPieceCell(int k, const std::string& picturePath, int cell)
     box->showPicture(cells.at(static_cast<std::size_t>(cell)));
     static const std::array<QString, 3> kLooks = {
         QStringLiteral("waiting"), QStringLiteral("dealt"), QStringLiteral("current")};
-    box->setAccessibleDescription(kLooks.at(static_cast<std::size_t>(cell)));
+    tellLook(box, kLooks.at(static_cast<std::size_t>(cell)));
     return {};
 }
 
@@ -105,8 +112,11 @@ Fault QtPlatform::showPreviewCell(int n, CellLook look, const std::string& pictu
 void QtPlatform::setLabel(Label label, const std::string& text) {
     QLabel* target = label == Label::Score ? screen_.score : screen_.timeRemaining;
     target->setText(qs(text));
-    // The heading is the label's name; what a screen reader tells besides is the number.
-    target->setAccessibleDescription(target->text().section(QLatin1Char('\n'), -1));
+    // A screen reader tells a label by its name: the heading and the number, on one line.
+    const QString spoken = target->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (target->accessibleName() != spoken) {
+        target->setAccessibleName(spoken);
+    }
 }
 
 void QtPlatform::setTimerHandler(std::function<void(TimerId)> handler) {

@@ -183,15 +183,15 @@ void frmMain::buildControls() {
     // The key square overlaps its neighbours by a pixel; its border is drawn whole over them.
     picEG_[5]->raise();
 
-    auto makeLabel = [this](const char* name, const char* spoken, const Twips& place) {
+    // Their accessible names follow their texts (QtPlatform::setLabel).
+    auto makeLabel = [this](const char* name, const Twips& place) {
         auto* label = new ScriptLabel(client_);
         label->setObjectName(QString::fromLatin1(name));
-        label->setAccessibleName(QString::fromLatin1(spoken));
         label->setGeometry(place.pixels());
         return label;
     };
-    lblTimeRemaining_ = makeLabel("lblTimeRemaining", "Time left", layout::kTimeRemaining);
-    lblScore_ = makeLabel("lblScore", "Score", layout::kScore);
+    lblTimeRemaining_ = makeLabel("lblTimeRemaining", layout::kTimeRemaining);
+    lblScore_ = makeLabel("lblScore", layout::kScore);
 
     btnSkip_ = new PictureButton(client_);
     btnSkip_->setObjectName("btnSkip");
