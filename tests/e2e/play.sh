@@ -4,38 +4,47 @@
 #   game             File > New by the keyboard, a piece placed by a click, File > Exit with Yes
 #   missing-shapes   no "Shapes.dat": a message names it, Return closes it, the program fails
 #   missing-picture  no "17.bmp": the same
+#   screen-reader    read and played through the accessibility bus as a screen reader does (reader.py)
+#   wayland          on a headless Wayland compositor: drawn as on X, File > New through the
+#                    accessibility bus, and nothing on standard error
 # Every wait polls for what it waits for, with a time limit; nothing sleeps for long on chance.
 set -euo pipefail
 
 program=${1:?the program} scenario=${2:?the scenario}
+# The accessibility bus hangs off a session bus of the test's own, never the player's.
+[[ $scenario = @(game|missing-*) || ${E2E_OWN_BUS:-} ]] || E2E_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 program_folder=$(cd "$(dirname "$program")" && pwd)
 readonly CLIENT_W=329 CLIENT_H=530 SCREEN_W=800 SCREEN_H=600  # pixels
 readonly LIMIT=60                                             # seconds; the machine may be busy
 work=$(mktemp -d "${TMPDIR:-/tmp}/fitzel-e2e.XXXXXX")
-xvfb_pid="" game_pid="" started=$SECONDS
+xvfb_pid="" weston_pid="" game_pid="" started=$SECONDS
 
 fail() {
     echo "FAIL: $*" >&2
     [ ! -s "$work/stderr" ] || { echo "--- the program's standard error:" && cat "$work/stderr"; } >&2
     exit 1
 }
-trap 'kill $game_pid $xvfb_pid 2>/dev/null; wait; rm -rf "$work"' EXIT
-command -v Xvfb xdotool import od convert >/dev/null || fail "scripts/install-deps installs the tools"
+trap 'kill $game_pid $xvfb_pid $weston_pid 2>/dev/null; wait; rm -rf "$work"' EXIT
+type -P Xvfb xdotool import od convert >/dev/null || fail "scripts/install-deps installs the tools"
 # Polls a command every tenth of a second until it succeeds; false after `limit` seconds.
 poll() {
     local deadline=$((SECONDS + $1)) && shift
     until "$@"; do [ $SECONDS -lt $deadline ] && sleep 0.1 || return 1; done
 }
 
+export QT_ENABLE_HIGHDPI_SCALING=0 HOME="$work" XDG_CONFIG_HOME="$work/options"
+export XDG_RUNTIME_DIR="$work/runtime" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS WAYLAND_DISPLAY DISPLAY
+[ -n "${E2E_OWN_BUS:-}" ] && export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 || export QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
+
 # The virtual display: Xvfb picks a free display number itself and tells it.
-Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -dpi 96 -nolisten tcp -noreset \
-    3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-poll $LIMIT test -s "$work/display" || fail "Xvfb gave no display: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
-export QT_ENABLE_HIGHDPI_SCALING=0 XDG_CONFIG_HOME="$work/options" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+start_x() {
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -dpi 96 -nolisten tcp -noreset \
+        3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    poll $LIMIT test -s "$work/display" || fail "Xvfb gave no display: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+}
 
 # Starts the program in a folder holding it and the data files, less the one named.
 start_game() {
@@ -98,24 +107,27 @@ read_cells() {
     done
 }
 
-play_game() {
-    start_game
-    window=$(find_window "Fitzel!" $LIMIT) && [ -n "$window" ] || fail "no main window"
-    local X Y WIDTH HEIGHT SCREEN shape skips=0 want seen j offsets=(0 -6 -5 -4 -1 0 1 4 5 6)
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    [ "$WIDTH" -eq $CLIENT_W ] || fail "the window is $WIDTH pixels wide, not $CLIENT_W"
-    client_x=$X client_y=$((Y + HEIGHT - CLIENT_H))
-    # The window as drawn: its background and the red frames around the board and the preview.
+# The window as drawn: its background and the red frames around the board and the preview.
+check_drawn() {
     drawn() { screenshot && [ "$(screen_at 2 2)" = ffe0c0 ]; }
-    poll $LIMIT drawn || fail "background is $(screen_at 2 2), not ffe0c0"
+    poll $LIMIT drawn || fail "no window drawn whole on its background ffe0c0 ($(screen_at 2 2))"
     [ "$(screen_at 7 300)$(screen_at 313 300)" = ff0000ff0000 ] || fail "a frame is not red"
     grid_empty=$(picture_at GridEmpty.bmp 19 19) grid_filled=$(picture_at GridFilled.bmp 19 19)
     eg_empty=$(picture_at EGEmpty.bmp 15 14) eg_filled=$(picture_at EGFilled.bmp 15 14)
     # Before the first game the board shows the window's own cells, not the picture files.
     [ "$(screen_at 27 275)" != "$grid_empty" ] || fail "the board shows GridEmpty.bmp too early"
+}
+new_board() { screenshot && [ "$(read_cells board)" = "$zeros" ] && [[ "$(read_cells preview)" != *\?* ]]; }
+zeros=$(printf '0%.0s' {1..25})
 
-    want=$(printf '0%.0s' {1..25})
-    new_board() { screenshot && [ "$(read_cells board)" = "$want" ] && [[ "$(read_cells preview)" != *\?* ]]; }
+play_game() {
+    start_x && start_game
+    window=$(find_window "Fitzel!" $LIMIT) && [ -n "$window" ] || fail "no main window"
+    local X Y WIDTH HEIGHT SCREEN shape skips=0 want=$zeros seen j offsets=(0 -6 -5 -4 -1 0 1 4 5 6)
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ "$WIDTH" -eq $CLIENT_W ] || fail "the window is $WIDTH pixels wide, not $CLIENT_W"
+    client_x=$X client_y=$((Y + HEIGHT - CLIENT_H))
+    check_drawn
     menu_command n new_board || fail "File > New did not start a game ($(read_cells board))"
     shape=$(read_cells preview)
     # A piece that makes a block by itself would vanish again: pass it over with Skip.
@@ -144,7 +156,7 @@ play_game() {
 }
 
 fatal_run() {
-    start_game "$1"
+    start_x && start_game "$1"
     local box=$(find_window "Fitzel! - Error" $LIMIT)
     [ -n "$box" ] || fail "no error message"
     [ -z "$(find_window 'Fitzel!' 0)" ] || fail "the main window is shown although the data is broken"
@@ -154,10 +166,37 @@ fatal_run() {
     [ "$exit_status" -ne 0 ] || fail "the program ended with status 0 on a missing $1"
 }
 
+# Reads the window through the accessibility bus as a screen reader does (reader.py; -W ignore:
+# the bindings call the name of an action, which their next version renames, deprecated).
+reader() { /usr/bin/python3 -W ignore "$(dirname "$0")/reader.py" "$1" || fail "as read through the bus"; }
+# On Wayland: the window is found in the compositor's screenshots, whole, by its background.
+on_wayland() {
+    local plugin && plugin=$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libqwayland-generic.so
+    [ -e "$plugin" ] && type -P weston weston-screenshooter >/dev/null ||
+        { echo "SKIP: no weston or no $plugin"; exit 77; }
+    weston --backend=headless-backend.so --use-pixman --debug --socket=fitzel --width=$SCREEN_W \
+        --height=$((SCREEN_H + 100)) >"$work/weston.log" 2>&1 &
+    weston_pid=$! && export WAYLAND_DISPLAY=fitzel QT_QPA_PLATFORM=wayland
+    poll $LIMIT test -S "$XDG_RUNTIME_DIR/fitzel" || fail "no compositor: $(cat "$work/weston.log")"
+    start_game && mkdir "$work/shot"
+    screenshot() {
+        rm -f "$work"/shot/* && (cd "$work/shot" && weston-screenshooter) && set -- "$work"/shot/*.png
+        convert "$1" -depth 8 "rgb:$work/screen.rgb" && IFS=x+ read -r client_w client_h client_x client_y \
+            < <(convert "$1" -fill black +opaque "#ffe0c0" -format %@ info: 2>/dev/null)
+        [ "$client_w$client_h" = $CLIENT_W$CLIENT_H ]
+    }
+    check_drawn && reader new
+    poll 10 new_board || fail "File > New did not start a game ($(read_cells board))"
+}
+
 case "$scenario" in
     game) play_game ;;
     missing-shapes) fatal_run Shapes.dat ;;
     missing-picture) fatal_run 17.bmp ;;
+    # The bus starts the reader's side, which sends the keys, when first asked: on this display.
+    screen-reader) start_x && dbus-update-activation-environment DISPLAY && start_game && reader play ;;
+    wayland) on_wayland ;;
     *) fail "no scenario \"$scenario\"" ;;
 esac
+[[ $scenario = missing-* ]] || [ ! -s "$work/stderr" ] || fail "the program wrote on standard error"
 echo "PASS: $scenario in $((SECONDS - started))s"

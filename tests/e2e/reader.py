@@ -1,0 +1,79 @@
+#!/usr/bin/python3
+# Reads the main window through the accessibility bus and plays, as a screen reader's user does
+# (play.sh starts the program and the buses; Debian's python3 holds the bindings):
+#   reader.py new    File > New through the menu item's action
+#   reader.py play   reads the window, starts a game, places a piece with the arrow keys and
+#                    Return, and passes one over through the Skip button's action
+import sys, time
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib
+
+labels, heard = [], []  # heard: the names of what the bus tells a reader has changed, in order
+
+
+# Waits until found() answers, and every change told until then has been heard.
+def wait(what, found):
+    deadline, context = time.monotonic() + 30, GLib.MainContext.default()
+    while not (result := found()) or context.pending():
+        assert time.monotonic() < deadline, f"{what}; read: {said()}"
+        context.iteration(False) or time.sleep(0.02)
+    return result
+
+
+def tree(node):
+    yield node
+    for i in range(node.get_child_count()):
+        yield from tree(node.get_child_at_index(i))
+
+
+def looks(kind, count):  # each cell as 1 filled, 0 empty, ? neither
+    cells = (named[f"{kind} {n}"].get_description() for n in range(1, count + 1))
+    return "".join({"filled": "1", "empty": "0"}.get(look, "?") for look in cells)
+
+
+said = lambda: [label.get_name() for label in labels]
+press = lambda name: named[name].do_action(0)  # its first action: Press
+window = wait("no main window", lambda: next((w for w in tree(Atspi.get_desktop(0))
+                                             if w.get_name() == "Fitzel!"), None))
+named = {node.get_name(): node for node in tree(window)}
+# Heard from now on: the program, now on the bus, hears of a listener that comes after it.
+listener = Atspi.EventListener.new(lambda event: heard.append(event.source.get_name()))
+listener.register("object:property-change")
+labels = sorted((node for node in named.values() if node.get_role_name() == "label"), key=Atspi.Accessible.get_name)
+if sys.argv[1] == "new":
+    sys.exit(not press("New"))  # 0 once the action is done
+
+board, preview, cursor = lambda: looks("Board cell", 25), lambda: looks("Preview cell", 9), named["Board"]
+current = lambda: [k for k in range(1, 36) if named[f"Piece {k}"].get_description() == "current"]
+print(f'{window.get_role_name()} "Fitzel!": board {board()}, preview {preview()}, {said()}, Skip: '
+      f'{named["Skip"].get_role_name()}, {named["Skip"].get_action_name(0)}')
+assert board() + preview() == "?" * 34 and said() == ["Score 0", "Time Left 10"], "read before a game"
+assert named["Skip"].get_action_name(0) == "Press" and window.get_role_name() == "frame"
+press("New")
+shape = wait("File > New dealt no piece", lambda: board() == "0" * 25 and "?" not in preview() and preview())
+print(f"new game: board {board()}, preview {preview()}, {said()}, current piece {current()}")
+# A piece that makes a block by itself would vanish from the board again: pass it over.
+while any(shape[k] == shape[k + 1] == shape[k + 3] == shape[k + 4] == "1" for k in (0, 1, 3, 4)):
+    piece = current()
+    press("Skip")
+    shape = wait("Skip dealt no piece", lambda: current() not in ([], piece) and "?" not in preview() and preview())
+for key, cell in ((0xFF51, "cell 12"), (0xFF53, "cell 13")):  # Left, Right
+    Atspi.generate_keyboard_event(key, None, Atspi.KeySynthType.SYM)
+    wait(f"the board's cursor is not told on {cell}", lambda: cell in cursor.get_description())
+want = ["0"] * 25
+for j in (j for j in range(9) if shape[j] == "1"):
+    want[12 + 5 * (j // 3 - 1) + j % 3 - 1] = "1"
+heard.clear()
+Atspi.generate_keyboard_event(0xFF0D, None, Atspi.KeySynthType.SYM)  # Return
+wait("the cursor's cell is not told filled", lambda: "filled" in cursor.get_description())
+print(f"placed: board {board()}, {said()}, Board: {cursor.get_description()}")
+assert board() == "".join(want), f"the board reads {board()}, not {''.join(want)}"
+told = {name for name in heard if name.startswith("Board cell")}
+assert told == {f"Board cell {n + 1}" for n in range(25) if want[n] == "1"}, f"changes told: {told}"
+score, piece = int(said()[0].split()[-1]), current()
+press("Skip")
+wait("Skip passed nothing over", lambda: named[f"Piece {piece[0]}"].get_description() == "dealt")
+wait("the score is not told", lambda: said()[0] == f"Score {max(0, score - 7)}")
+print(f"skipped: piece {piece} dealt, {said()}, preview {preview()}")
