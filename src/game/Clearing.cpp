@@ -3,12 +3,6 @@
 #include "game/modGeneral.h"
 
 namespace fitzel {
-namespace {
-
-// One placement scores at most this many blocks, one after another.
-constexpr std::int16_t kMaxChecksPerPlacement = 3;
-
-}  // namespace
 
 void modGeneral::StartClear4() {
     startClearing(kClear4Schedule);

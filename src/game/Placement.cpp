@@ -119,15 +119,22 @@ Footprint footprintOf(const std::string& pattern, int cell) {
 }
 
 bool overlaps(const Footprint& footprint, const std::array<bool, kBoardCells + 1>& grid) {
+    return overlaps(maskOf(footprint), maskOf(grid));
+}
+
+bool overlaps(BoardMask footprint, BoardMask board) {
     // A piece that covers nothing is refused like one that does not fit.
-    bool coversAny = false;
+    return footprint == 0 || (footprint & board) != 0;
+}
+
+BoardMask maskOf(const std::array<bool, kBoardCells + 1>& cells) {
+    BoardMask mask = 0;
     for (int n = 1; n <= kBoardCells; ++n) {
-        if (footprint[n] && grid[n]) {
-            return true;
+        if (cells[n]) {
+            mask |= BoardMask{1} << (n - 1);
         }
-        coversAny = coversAny || footprint[n];
     }
-    return !coversAny;
+    return mask;
 }
 
 }  // namespace fitzel

@@ -43,6 +43,9 @@ inline constexpr std::array<EdgeRule, 26> kEdgeRule = {{
     {5, {3, 6, 7, 8, 9}},  // 25: bottom-right corner
 }};
 
+// A board, or a set of its cells, as one value: bit n - 1 is set when cell n is filled.
+using BoardMask = std::uint32_t;
+
 // A block shape, named columns x rows.
 enum class Shape { Square9, Wide6, Tall6, Square4 };
 
@@ -51,19 +54,30 @@ struct Candidate {
     int count;  // cells in the block
     std::int16_t points;
     std::array<int, 9> cells;  // in reading order, which is also the order the cells vanish
+    BoardMask mask;            // the same cells as one value
 };
 
-inline constexpr Candidate block3x3(std::array<int, 9> c) {
-    return {Shape::Square9, 9, 30, c};
+inline constexpr Candidate makeBlock(Shape shape, std::int16_t points,
+                                     std::initializer_list<int> c) {
+    Candidate made{shape, static_cast<int>(c.size()), points, {}, 0};
+    int i = 0;
+    for (int n : c) {
+        made.cells[i++] = n;
+        made.mask |= BoardMask{1} << (n - 1);
+    }
+    return made;
 }
-inline constexpr Candidate block3x2(std::array<int, 6> c) {
-    return {Shape::Wide6, 6, 15, {c[0], c[1], c[2], c[3], c[4], c[5]}};
+inline constexpr Candidate block3x3(std::initializer_list<int> c) {
+    return makeBlock(Shape::Square9, 30, c);
 }
-inline constexpr Candidate block2x3(std::array<int, 6> c) {
-    return {Shape::Tall6, 6, 15, {c[0], c[1], c[2], c[3], c[4], c[5]}};
+inline constexpr Candidate block3x2(std::initializer_list<int> c) {
+    return makeBlock(Shape::Wide6, 15, c);
 }
-inline constexpr Candidate block2x2(std::array<int, 4> c) {
-    return {Shape::Square4, 4, 5, {c[0], c[1], c[2], c[3]}};
+inline constexpr Candidate block2x3(std::initializer_list<int> c) {
+    return makeBlock(Shape::Tall6, 15, c);
+}
+inline constexpr Candidate block2x2(std::initializer_list<int> c) {
+    return makeBlock(Shape::Square4, 5, c);
 }
 
 // The order of this table is the whole tie-break: a larger block is always tried before the
@@ -123,6 +137,10 @@ inline constexpr std::array<Candidate, 49> kCandidates = {{
     block2x2({18, 19, 23, 24}),
     block2x2({19, 20, 24, 25}),
 }};
+
+// One placement searches the board at most this many times: its own search, then one more each
+// time a clearing ends, so it scores at most this many blocks, one after another.
+inline constexpr std::int16_t kMaxChecksPerPlacement = 3;
 
 // Milliseconds from a starter's call to each clearing timer's firing, by slot 1 to 9; 0 leaves
 // the timer alone. A block fills the last slots, so each starter arms exactly those, and timer 9,

@@ -7,9 +7,12 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "game/Tables.h"
 #include "platform/Platform.h"
 
 namespace fitzel {
@@ -46,6 +49,13 @@ bool edgesHold(const std::string& pattern, int cell);
 Footprint footprintOf(const std::string& pattern, int cell);
 // Whether a covered cell is filled, or the piece covers nothing at all.
 bool overlaps(const Footprint& footprint, const std::array<bool, kBoardCells + 1>& grid);
+bool overlaps(BoardMask footprint, BoardMask board);
+// The cells of a board or footprint as one value.
+BoardMask maskOf(const std::array<bool, kBoardCells + 1>& cells);
+
+// The block rule, shared by the game's search after a placement and by the par of a deal: the
+// block a search scores is the first complete candidate in the table's order, or none.
+const Candidate* firstCompleteBlock(BoardMask board);
 
 class modGeneral {
   public:
