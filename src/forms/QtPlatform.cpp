@@ -15,7 +15,6 @@
 #include <QTemporaryFile>
 #include <QTimer>
 #include <QUrl>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -61,11 +60,7 @@ void QtPlatform::readCellPicturesAhead() {
 }
 
 void QtPlatform::Randomize() {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto steady = std::chrono::steady_clock::now().time_since_epoch();
-    std::seed_seq seed{static_cast<std::uint64_t>(now.count()),
-                       static_cast<std::uint64_t>(steady.count())};
-    generator_.seed(seed);
+    numbers_.reseed();
 }
 
 QWidget* QtPlatform::dialogOwner() const {
@@ -207,10 +202,6 @@ FileRead QtPlatform::readFile(const std::string& path, std::size_t maxBytes) {
 
 Fault QtPlatform::replaceFile(const std::string& path, const std::string& bytes) {
     return replaceWholeFile(qs(path), bytes);
-}
-
-double QtPlatform::random() {
-    return unitFraction(generator_());
 }
 
 void QtPlatform::openDocument(const std::string& address) {

@@ -9,11 +9,11 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "forms/Pictures.h"
 #include "game/modGeneral.h"
+#include "platform/Deal.h"
 #include "platform/Platform.h"
 
 class QLabel;
@@ -41,7 +41,7 @@ class QtPlatform final : public Platform {
   public:
     explicit QtPlatform(GameScreen screen);
 
-    // Seeds the random generator from the clock (once, at start-up).
+    // Seeds the source of fresh deal numbers from the clock (once, at start-up).
     void Randomize();
     // Reads the board's and the preview's cell pictures ahead, so that no file is opened while a
     // game is played. One that cannot be read is reported when the game first shows it.
@@ -72,7 +72,9 @@ class QtPlatform final : public Platform {
     Fault lockFile(const std::string& path) override;
     void unlockFile(const std::string& path) override;
 
-    double random() override;
+    std::uint64_t freshDeal() override { return numbers_.next(); }
+    void seedDeal(std::uint64_t number) override { draws_ = DealDraws(number); }
+    double random() override { return draws_.next(); }
     void openDocument(const std::string& address) override;
     [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override;
 
@@ -81,7 +83,8 @@ class QtPlatform final : public Platform {
 
     GameScreen screen_;
     PictureCache pictures_;
-    std::mt19937_64 generator_;
+    DealNumbers numbers_;
+    DealDraws draws_;
     std::function<void(TimerId)> tick_;
     std::map<std::string, std::unique_ptr<QLockFile>> locks_;
 };

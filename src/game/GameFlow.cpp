@@ -27,9 +27,16 @@ modGeneral::modGeneral(Platform& platform) : platform_(platform) {
 }
 
 void modGeneral::NewGame() {
+    NewDeal(platform_.freshDeal());
+}
+
+void modGeneral::NewDeal(std::uint64_t number) {
     // A game in progress is simply replaced: no question, and its score is not offered to the
     // table. A click held from it belongs to it and goes with it.
     heldClick.reset();
+    platform_.seedDeal(number);
+    dealNumber = number;
+    dealtPieces.clear();
     ResetPieceStrip();
     ClearPreview();
     ClearBoard();
@@ -40,6 +47,7 @@ void modGeneral::NewGame() {
     NextPiece();
     blnInGame = true;
     StartTurnTimer();
+    tell(GameEvent::Started);
 }
 
 void modGeneral::NextPiece() {
@@ -59,6 +67,7 @@ void modGeneral::NextPiece() {
     } while (blnPieceDealt[k]);
     intCurrentPiece = static_cast<std::int16_t>(k);
     blnPieceDealt[k] = true;
+    dealtPieces.push_back(k);
     --intPiecesLeft;
     showPieceCell(k, kCurrent);
     DrawPreview();
@@ -131,9 +140,17 @@ void modGeneral::gameOver() {
     // A click held during a clearing belongs to the game that is ending: the clearing may end
     // while the boxes below are open, and must not place a piece after the game is over.
     heldClick.reset();
+    tell(GameEvent::Ending);
     platform_.messageBox(kGameOverText, kGameOverTitle, BoxIcon::Information, BoxButtons::Ok);
     blnInGame = false;
     CheckHighScore(intScore);
+    tell(GameEvent::Ended);
+}
+
+void modGeneral::tell(GameEvent event) {
+    if (onGameEvent) {
+        onGameEvent(event);
+    }
 }
 
 void modGeneral::onTimer(TimerId timer) {

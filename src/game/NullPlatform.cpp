@@ -1,4 +1,4 @@
-// A platform with no window: a virtual clock, files kept in memory, chance from a fixed seed.
+// A platform with no window: a virtual clock, files kept in memory, deal numbers from a fixed seed.
 #include "game/NullPlatform.h"
 
 #include <climits>
@@ -11,7 +11,7 @@ FatalError::FatalError(const std::string& f, const std::string& why)
     : std::runtime_error(f + ": " + why), file(f), fault(why) {}
 
 NullPlatform::NullPlatform(std::string folder, std::uint64_t seed)
-    : folder_(std::move(folder)), generator_(seed) {}
+    : folder_(std::move(folder)), numbers_(seed) {}
 
 void NullPlatform::setTimerInterval(TimerId timer, int milliseconds) {
     Timer& t = timers_[static_cast<int>(timer)];
@@ -90,10 +90,6 @@ FileRead NullPlatform::readFile(const std::string& path, std::size_t maxBytes) {
 Fault NullPlatform::replaceFile(const std::string& path, const std::string& bytes) {
     files[path] = bytes;
     return {};
-}
-
-double NullPlatform::random() {
-    return unitFraction(generator_());
 }
 
 void NullPlatform::fatalError(const std::string& file, const std::string& fault) {

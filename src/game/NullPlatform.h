@@ -1,4 +1,4 @@
-// A platform with no window: a virtual clock, files kept in memory, chance from a fixed seed.
+// A platform with no window: a virtual clock, files kept in memory, deal numbers from a fixed seed.
 //
 // The game runs on it with nothing on screen: the simulated player, the fuzzers and the tests
 // build on it and override what they want to see or script.
@@ -6,11 +6,11 @@
 
 #include <array>
 #include <map>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "platform/Deal.h"
 #include "platform/Platform.h"
 
 namespace fitzel {
@@ -65,7 +65,9 @@ class NullPlatform : public Platform {
     Fault replaceFile(const std::string& path, const std::string& bytes) override;
     Fault lockFile(const std::string&) override { return {}; }
     void unlockFile(const std::string&) override {}
-    double random() override;
+    std::uint64_t freshDeal() override { return numbers_.next(); }
+    void seedDeal(std::uint64_t number) override { draws_ = DealDraws(number); }
+    double random() override { return draws_.next(); }
     void openDocument(const std::string&) override {}
     [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override;
 
@@ -84,7 +86,8 @@ class NullPlatform : public Platform {
     long armings_ = 0;
     std::array<Timer, kTimerCount> timers_{};
     std::function<void(TimerId)> tick_;
-    std::mt19937_64 generator_;
+    DealNumbers numbers_;
+    DealDraws draws_;
 };
 
 }  // namespace fitzel

@@ -57,12 +57,20 @@ BoardMask maskOf(const std::array<bool, kBoardCells + 1>& cells);
 // block a search scores is the first complete candidate in the table's order, or none.
 const Candidate* firstCompleteBlock(BoardMask board);
 
+// What the game tells the windows' additions about the course of a game: a game has started;
+// it is ending (its last piece is gone, its boxes about to open); its boxes and the table window
+// have closed.
+enum class GameEvent { Started, Ending, Ended };
+
 class modGeneral {
   public:
     explicit modGeneral(Platform& platform);
 
     // --- Game flow and the turn timer ---
+    // Starts a new game with a fresh deal number.
     void NewGame();
+    // Starts a new game dealt from the given number: the same number deals the same pieces.
+    void NewDeal(std::uint64_t number);
     void NextPiece();
     void AddScore(std::int16_t points);
     void ResetLabels();
@@ -127,6 +135,11 @@ class modGeneral {
     std::int16_t intCurrentPiece = 0;
     bool blnInGame = false;
     std::array<bool, kPieceCount + 1> blnPieceDealt{};
+    // The deal of the game started last (0 before the first), and its pieces in the order dealt.
+    std::uint64_t dealNumber = 0;
+    std::vector<int> dealtPieces;
+    // Told of each game's start and end, on the game's own thread.
+    std::function<void(GameEvent)> onGameEvent;
 
     std::array<std::string, kPieceCount + 1> strShapes;
 
@@ -153,6 +166,7 @@ class modGeneral {
     void clearTimerFired(int k);
     void startClearing(const std::array<int, 10>& schedule);
     void gameOver();
+    void tell(GameEvent event);
     // The place (1 to 5) a score would take in the table, or 0.
     int placeFor(std::int16_t score) const;
     std::string dataPath(const std::string& fileName);

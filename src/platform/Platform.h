@@ -113,7 +113,12 @@ class Platform {
 
     // --- Other ---
 
-    // A uniform value in [0, 1) from a generator seeded once per run (see unitFraction).
+    // A fresh deal number for a new game (1 to kLastDeal, Deal.h), unpredictable from game to
+    // game and from run to run.
+    virtual std::uint64_t freshDeal() = 0;
+    // Seeds the draws with a deal number: from here on, random() gives that deal's draws.
+    virtual void seedDeal(std::uint64_t number) = 0;
+    // A uniform value in [0, 1), the next draw of the deal last seeded (see DealDraws).
     virtual double random() = 0;
     // Hands a document or web address to the desktop's default handler; failures are silent.
     virtual void openDocument(const std::string& address) = 0;

@@ -18,7 +18,7 @@ class FakePlatform : public NullPlatform {
     std::vector<std::string> boxes;  // "<title>|<text>"; a name box adds "|<proposed text>"
     std::function<void()> duringBox = [] {};  // runs while a box is open
     std::vector<std::string> names;           // the name boxes' answers; then the proposed text
-    std::vector<double> randoms;              // the deals' random values; then the seeded generator
+    std::vector<double> randoms;              // the deals' random values; then the deal's own draws
     std::size_t asked = 0, drawn = 0;
     std::set<std::string> unreadable, readOnly, locked;  // locked: by another copy
     Fault replaceFault;
