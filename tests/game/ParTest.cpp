@@ -1,0 +1,210 @@
+// Deal numbers, and the par of a deal: the best final score its pieces allowed.
+#include <random>
+#include <set>
+#include <unordered_map>
+
+#include "GameFixture.h"
+#include "GreedyPlayer.h"
+#include "game/Par.h"
+#include "platform/Deal.h"
+
+namespace fitzel::test {
+
+// The real pieces.
+struct RealDeal : Program {
+    RealDeal() {
+        EXPECT_TRUE(fake.copyFromDisk(FITZEL_DATA_DIR "/Shapes.dat", fake.path("Shapes.dat")));
+        game.LoadShapes();
+    }
+    // The whole deal, from the number; the patterns of its first pieces in the order dealt.
+    void deal(std::uint64_t number) {
+        game.NewDeal(number);
+        for (int i = 0; i < 34; ++i)
+            game.NextPiece();
+    }
+    std::vector<std::string> patterns(std::size_t count = 35) const {
+        std::vector<std::string> dealt;
+        for (std::size_t i = 0; i < count && i < game.dealtPieces.size(); ++i)
+            dealt.push_back(game.strShapes[game.dealtPieces[i]]);
+        return dealt;
+    }
+};
+
+const std::atomic<bool> kGoOn{false};
+
+TEST(DealTest, ANumberDealsTheSamePiecesEverywhereAndANewGameAFreshNumber) {
+    RealDeal p;
+    p.deal(1234567);  // as it is on every machine
+    EXPECT_EQ(p.game.dealtPieces, (std::vector<int>{35, 27, 23, 2,  4,  16, 9,  5,  10, 6,  3,  19,
+                                                    33, 20, 24, 25, 11, 1,  13, 29, 22, 21, 12, 18,
+                                                    34, 14, 31, 8,  28, 32, 26, 7,  15, 17, 30}));
+    const std::vector<int> dealt = p.game.dealtPieces;
+    p.deal(1234567);
+    EXPECT_EQ(p.game.dealtPieces, dealt);
+    p.deal(1234568);
+    EXPECT_NE(p.game.dealtPieces, dealt);
+    std::set<std::uint64_t> numbers;  // File > New takes fresh ones
+    for (int i = 0; i < 3; ++i)
+        p.game.NewGame(), numbers.insert(p.game.dealNumber);
+    EXPECT_TRUE(numbers.size() == 3 && *numbers.begin() >= 1 && *numbers.rbegin() <= kLastDeal);
+    // Two runs start from different numbers; every draw is a fraction in [0, 1).
+    EXPECT_NE(DealNumbers().next(), DealNumbers().next());
+    EXPECT_TRUE(unitFraction(0) == 0 && unitFraction(~0ull) < 1);
+    DealDraws draws(kLastDeal);
+    for (int i = 0; i < 100000; ++i) {
+        const double r = draws.next();
+        ASSERT_TRUE(r >= 0 && r < 1) << r;
+    }
+}
+
+TEST(DealTest, ADealNumberIsDigitsFromOneToTheLast) {
+    // clang-format off
+    const std::vector<std::pair<std::string, std::optional<std::uint64_t>>> typed = {
+        {"", {}}, {"   ", {}}, {"42", 42}, {" 42\t", 42}, {"4 2", {}}, {"+42", {}}, {"-42", {}},
+        {"42a", {}}, {"x", {}}, {"4.2", {}}, {"0", {}}, {"000", {}}, {"007", 7}, {"1", 1},
+        {"999999999", 999999999}, {"1000000000", {}}, {"99999999999999999999999", {}},
+        {"\xd9\xa4", {}}};  // the last an Arabic four
+    // clang-format on
+    for (const auto& [text, number] : typed)
+        EXPECT_EQ(parseDealNumber(text), number) << '"' << text << '"';
+}
+
+// A choice by the rules as the game states them, from a board (bit n - 1 for cell n) and a score:
+// piece i on a cell (from 1) where all its squares lie on empty cells, then up to three searches
+// for a block, the last piece's one and the one before it two; or, on cell 0, a skip (the last
+// piece running out of time). None where the piece does not fit.
+std::optional<std::pair<std::uint32_t, int>> choose(const std::vector<std::string>& pieces,
+                                                    std::size_t i, std::uint32_t board, int score,
+                                                    int cell) {
+    static const auto blocks = [] {  // each block's cells as one value, and its points
+        std::vector<std::pair<std::uint32_t, int>> all;
+        for (const auto& block : candidates()) {
+            all.emplace_back(0, block.size() == 9 ? 30 : block.size() == 6 ? 15 : 5);
+            for (int n : block)
+                all.back().first |= 1u << (n - 1);
+        }
+        return all;
+    }();
+    if (cell == 0)
+        return std::pair(board, i + 1 < pieces.size() ? std::max(0, score - 7) : score);
+    std::uint32_t placed = board;
+    bool fits = true;
+    for (int j = 0; j < 9; ++j) {
+        const int row = (cell - 1) / 5 + j / 3 - 1, col = (cell - 1) % 5 + j % 3 - 1;
+        if (pieces[i][j] == '1' || (j == 4 && pieces[i][j] == '2')) {
+            const bool on = row >= 0 && row < 5 && col >= 0 && col < 5;
+            fits = fits && on && !(placed >> (row * 5 + col) & 1);
+            placed |= on ? 1u << (row * 5 + col) : 0;
+        }
+    }
+    if (!fits || placed == board)  // a piece that covers nothing never fits
+        return std::nullopt;
+    for (std::size_t search = 0; search < std::min<std::size_t>(3, pieces.size() - i); ++search) {
+        const auto block = std::find_if(blocks.begin(), blocks.end(), [&](const auto& b) {
+            return (placed & b.first) == b.first;
+        });
+        if (block == blocks.end())
+            break;
+        score += block->second;
+        placed &= ~block->first;
+    }
+    return std::pair(placed, score);
+}
+
+// The best of every play from piece i on.
+int exhaustive(const std::vector<std::string>& pieces, std::size_t i, std::uint32_t board,
+               int score, std::unordered_map<std::uint64_t, int>& seen) {
+    if (i == pieces.size())
+        return score;
+    const std::uint64_t state = std::uint64_t(i) << 48 | std::uint64_t(score) << 25 | board;
+    if (const auto known = seen.find(state); known != seen.end())
+        return known->second;
+    int best = 0;
+    for (int cell = 0; cell <= 25; ++cell)
+        if (const auto next = choose(pieces, i, board, score, cell))
+            best = std::max(best, exhaustive(pieces, i + 1, next->first, next->second, seen));
+    return seen[state] = best;
+}
+
+TEST(ParTest, OnShortDealsTheSearchFindsWhatEveryPlayTriedGives) {
+    // The first eight pieces of real deals, and pieces made to complete two blocks at once, to
+    // skip at 0 and to end on blocks that the last search cannot take.
+    std::vector<std::vector<std::string>> deals;
+    for (std::uint64_t number : {2, 8, 20, 4242}) {
+        RealDeal p;
+        p.deal(number);
+        deals.push_back(p.patterns(8));
+    }
+    // Pieces best where they complete two blocks: the last piece's only search scores one, the
+    // next to last's two searches both. A piece covering nothing is skipped, at 0 for nothing,
+    // and run out of time when last.
+    const std::vector<std::string> two = {"001011000", "010011000", "111010000"};
+    deals.push_back(two);
+    deals.push_back({"000000000", two[0], two[1], two[2], "000000000"});
+    for (const auto& pieces : deals) {
+        std::unordered_map<std::uint64_t, int> seen;
+        const Par par = findPar(pieces, std::chrono::seconds(60), kGoOn);
+        EXPECT_TRUE(par.proven);
+        EXPECT_EQ(par.score, exhaustive(pieces, 0, 0, 0, seen)) << ::testing::PrintToString(pieces);
+    }
+    // The real game, played the best way found: 20 points, both blocks of the next to last.
+    Program real;
+    real.start(1);
+    for (int k = 1; k <= 4; ++k)
+        real.game.strShapes[k] = k < 4 ? two[k - 1] : "000000000";
+    real.game.intPiecesLeft = 3;
+    real.deal({2, 3, 4});
+    for (int cell : {9, 6, 8}) {
+        real.game.picGrid_Click(cell);
+        while (real.game.blnClearing)
+            real.fake.fireNext();
+    }
+    real.fake.advance(10000);
+    EXPECT_EQ(real.state(), "Score\n20|Time Left\n0|piece 4|0 left|over");
+    std::atomic<bool> cancelled{true};
+    RealDeal p;
+    p.deal(5);
+    EXPECT_FALSE(findPar(p.patterns(), kParBudget, cancelled).proven) << "given up at once";
+}
+
+TEST(ParTest, NoPlayerOfTheRealGameBeatsIt) {
+    // Short games of the real pieces, played to their end on the game itself, by the greedy
+    // player and by one choosing at random among every cell where the piece fits, a skip and
+    // letting time run out, each waiting for a clearing to end. Neither beats the par; the
+    // random player scores what the rules above foresee; the game tells of its start and end.
+    std::mt19937 chance(13);
+    for (std::uint64_t number = 1; number <= 12; ++number) {
+        RealDeal p;
+        std::vector<GameEvent> told;
+        p.game.onGameEvent = [&](GameEvent e) { told.push_back(e); };
+        p.game.NewDeal(number);
+        p.game.intPiecesLeft = 9;  // ten pieces
+        if (number % 2 == 0)
+            greedy::playOne(p.game, p.fake);
+        std::vector<int> chosen;
+        while (p.game.blnInGame) {
+            std::vector<int> fits{0, -1};  // 0: skip, -1: run out of time
+            for (int cell = 1; cell <= 25; ++cell)
+                if (p.game.placementAt(cell).fits)
+                    fits.push_back(cell);
+            chosen.push_back(fits[chance() % fits.size()]);
+            chosen.back() > 0    ? p.game.picGrid_Click(chosen.back())
+            : chosen.back() == 0 ? p.game.btnSkip_Click()
+                                 : p.fake.advance(10000);
+            while (p.game.blnClearing)
+                p.fake.fireNext();
+        }
+        std::pair<std::uint32_t, int> foreseen{0, 0};
+        for (std::size_t i = 0; i < chosen.size(); ++i)
+            foreseen =
+                choose(p.patterns(), i, foreseen.first, foreseen.second, std::max(chosen[i], 0))
+                    .value();
+        EXPECT_TRUE(number % 2 == 0 || foreseen.second == p.game.intScore) << number;
+        const Par par = findPar(p.patterns(), kParBudget, kGoOn);
+        EXPECT_TRUE(par.proven && par.score >= p.game.intScore)
+            << number << ": " << par.score << " < " << p.game.intScore;
+        EXPECT_EQ(told, (std::vector{GameEvent::Started, GameEvent::Ending, GameEvent::Ended}));
+    }
+}
+
+}  // namespace fitzel::test
