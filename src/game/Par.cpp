@@ -324,7 +324,8 @@ class Search {
     int beam() {
         std::unordered_map<BoardMask, int> boards{{0, 0}};
         std::vector<std::pair<BoardMask, int>> kept;
-        for (int piece = 0; piece < count_; ++piece) {
+        for (int piece = 0; piece < count_ && !stopped_; ++piece) {
+            stopped_ = cancelled_ || Clock::now() >= deadline_;
             std::unordered_map<BoardMask, int> next;
             for (const auto& [board, score] : boards) {
                 for (const Outcome& choice : choices(piece, board)) {
@@ -345,9 +346,10 @@ class Search {
             }
             boards = std::unordered_map<BoardMask, int>(kept.begin(), kept.end());
         }
+        // Cut short, it has no whole play to give.
         int best = 0;
         for (const auto& [board, score] : boards) {
-            best = std::max(best, score);
+            best = stopped_ ? 0 : std::max(best, score);
         }
         return best;
     }
