@@ -9,13 +9,14 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QSettings>
 #include <QTimer>
 
 #include "forms/BoardOverlay.h"
+#include "forms/DealMenu.h"
 #include "forms/Lettering.h"
 #include "forms/MainLayout.h"
 #include "forms/PictureBox.h"
+#include "forms/PlayerOptions.h"
 #include "forms/QtPlatform.h"
 #include "forms/ScriptLabel.h"
 #include "forms/SmallWindow.h"
@@ -38,9 +39,6 @@ const QColor kFrameRed(255, 0, 0);
 const QColor kCellGrey(128, 128, 128);
 constexpr int kFrameWidth = 2;
 
-// Where the player's options are kept between runs.
-constexpr char kSettingsOrganisation[] = "Fitzel";
-constexpr char kSettingsApplication[] = "fitzel";
 constexpr char kPreviewSetting[] = "Options/PlacementPreview";
 
 constexpr char kExitQuestion[] = "A game is still in progress! Are you sure you want to exit?     ";
@@ -138,6 +136,8 @@ frmMain::~frmMain() {
     for (QTimer* t : timers_) {
         t->stop();
     }
+    // Before the game it listens to.
+    delete deals_;
 }
 
 void frmMain::buildControls() {
@@ -223,14 +223,14 @@ void frmMain::buildMenus() {
     previewOption_ = options->addAction(QStringLiteral("Show Placement &Preview"));
     previewOption_->setObjectName("mnuOptionsItem1");
     previewOption_->setCheckable(true);
-    previewOption_->setChecked(QSettings(kSettingsOrganisation, kSettingsApplication)
-                                   .value(kPreviewSetting, true)
-                                   .toBool());
+    previewOption_->setChecked(playerOptions()->value(kPreviewSetting, true).toBool());
     overlay_->setPreviewShown(previewOption_->isChecked());
     connect(previewOption_, &QAction::toggled, this, [this](bool on) {
-        QSettings(kSettingsOrganisation, kSettingsApplication).setValue(kPreviewSetting, on);
+        playerOptions()->setValue(kPreviewSetting, on);
         overlay_->setPreviewShown(on);
     });
+
+    deals_ = new DealMenu(menuBar(), *game_, *platform_, [this](std::uint64_t n) { startDeal(n); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName("mnuHelp");
@@ -272,8 +272,7 @@ void frmMain::Form_Load() {
 void frmMain::mnuFileItem_Click(int index) {
     switch (index) {
         case 1:
-            overlay_->newGame();
-            play([this] { game_->NewGame(); });
+            startDeal(std::nullopt);
             break;
         case 3:
             if (game_->blnInGame &&
@@ -286,6 +285,11 @@ void frmMain::mnuFileItem_Click(int index) {
         default:
             break;
     }
+}
+
+void frmMain::startDeal(std::optional<std::uint64_t> number) {
+    overlay_->newGame();
+    play([this, number] { number ? game_->NewDeal(*number) : game_->NewGame(); });
 }
 
 void frmMain::mnuHelpItem_Click(int index) {

@@ -4,7 +4,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "game/modGeneral.h"
 
@@ -17,6 +19,7 @@ class QTimer;
 namespace fitzel {
 
 class BoardOverlay;
+class DealMenu;
 class PictureBox;
 class QtPlatform;
 class frmScores;
@@ -44,10 +47,13 @@ class frmMain : public QMainWindow {
     BoardOverlay* boardOverlay() const { return overlay_; }
     // Options > Show Placement Preview.
     QAction* previewOption() const { return previewOption_; }
+    DealMenu* dealMenu() const { return deals_; }
 
     void Form_Load();
     // File: 1 New, 2 (separator), 3 Exit.
     void mnuFileItem_Click(int index);
+    // Starts a new game, as File > New does, dealt from the number or from a fresh one.
+    void startDeal(std::optional<std::uint64_t> number);
     // Help: 1 How To Play, 2 Show High Scores, 3 (separator), 4 About.
     void mnuHelpItem_Click(int index);
     // Shows the high-score window modally. It cannot be shown twice: when it is already open
@@ -83,6 +89,7 @@ class frmMain : public QMainWindow {
     QPushButton* btnSkip_ = nullptr;
     BoardOverlay* overlay_ = nullptr;
     QAction* previewOption_ = nullptr;
+    DealMenu* deals_ = nullptr;
     std::array<QTimer*, kTimerCount> timers_{};
     QPointer<frmScores> scores_;
     bool ending_ = false;

@@ -4,6 +4,7 @@
 #include <QtWidgets>
 
 #include "forms/BoardOverlay.h"
+#include "forms/DealMenu.h"
 #include "forms/PictureBox.h"
 #include "forms/QtPlatform.h"
 #include "forms/frmMain.h"
@@ -270,6 +271,48 @@ class frmMainTest : public QObject {
             QCOMPARE(std::exchange(opened, {}), links);
         }
         QDesktopServices::unsetUrlHandler("https");
+    }
+
+    void dealsAreDealtByNumberAndReplayedAndTheirParToldOnce() {
+        // Deal by Number refuses what is no deal number, asking again, and deals the one typed;
+        // Replay deals it again. With the par shown, a game's end brings, after its own box, one
+        // box naming the deal and its par, proven for a one-piece game; a game replaced while its
+        // par is sought brings none.
+        const auto w = window();
+        w->dealMenu()->parOption()->setChecked(true);
+        QStringList typing = {"12x", "4242"}, seen;  // "ask" and what it proposed, "box", "par"
+        QEventLoop parShown;
+        QPointer<QDialog> answered;
+        QTimer answers;
+        answers.callOnTimeout([&] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!modal || modal == answered)
+                return;
+            const QString text = modal->property("text").toString();  // a message box's
+            auto* ask = qobject_cast<QInputDialog*>(modal);
+            seen << (ask                         ? "ask " + ask->textValue()
+                     : !text.contains("4242")    ? "box"
+                     : text.contains("at least") ? "par at least"
+                                                 : "par");
+            if (ask)
+                ask->setTextValue(typing.takeFirst());
+            (answered = modal)->accept();
+            if (seen.last().startsWith("par"))
+                parShown.quit();
+        });
+        answers.start(10);
+        w->dealMenu()->numberItem()->trigger();
+        const std::vector<int> first = w->game().dealtPieces;
+        for (int i = 0; i < 34; ++i)  // the whole deal, whose par takes a while
+            w->game().NextPiece();
+        w->game().btnSkip_Click();
+        w->dealMenu()->replayItem()->trigger();  // while it is sought
+        QVERIFY(w->game().dealtPieces == first);
+        w->game().intPiecesLeft = 0;  // a game of one piece
+        w->game().btnSkip_Click();
+        QTimer::singleShot(60000, &parShown, &QEventLoop::quit);
+        parShown.exec();
+        QCOMPARE(seen, QStringList({"ask ", "box", "ask 12x", "box", "box", "par"}));
     }
 
     void nameBoxGivesTheTypedNameOrNothing() {

@@ -1,0 +1,151 @@
+// The Deals menu: replay, deal by number, and the par after the game.
+#include "forms/DealMenu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaObject>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "forms/PlayerOptions.h"
+#include "platform/Deal.h"
+
+namespace fitzel {
+namespace {
+
+constexpr char kParSetting[] = "Options/ShowPar";
+
+const std::string kNumberPrompt =
+    "Please enter the number of the deal, from 1 to " + std::to_string(kLastDeal) + ".     ";
+const std::string kNumberTitle = "Fitzel! - Deal by Number.";
+const std::string kNumberRefused =
+    "A deal number is a whole number from 1 to " + std::to_string(kLastDeal) + ".     ";
+const std::string kParTitle = "Fitzel! - Par.";
+
+// "Par for deal 123: 425. Your score: 240.", the par "at least" what the search found when it
+// ran out of time. The player's own game was a play of the deal too.
+std::string parText(std::uint64_t deal, const Par& par, int score) {
+    return "Par for deal " + std::to_string(deal) + ": " + (par.proven ? "" : "at least ") +
+           std::to_string(par.proven ? par.score : std::max(par.score, score)) +
+           ". Your score: " + std::to_string(score) + ".     ";
+}
+
+}  // namespace
+
+DealMenu::DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform,
+                   std::function<void(std::uint64_t)> startDeal)
+    : QObject(bar), game_(game), platform_(platform), startDeal_(std::move(startDeal)) {
+    QMenu* menu = bar->addMenu(QStringLiteral("&Deals"));
+    menu->setObjectName("mnuDeals");
+    replay_ = menu->addAction(QStringLiteral("&Replay Last Deal"));
+    replay_->setObjectName("mnuDealsReplay");
+    replay_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    replay_->setEnabled(false);  // until a game has been dealt
+    connect(replay_, &QAction::triggered, this, [this] { startDeal_(game_.dealNumber); });
+    number_ = menu->addAction(QStringLiteral("Deal by &Number..."));
+    number_->setObjectName("mnuDealsNumber");
+    connect(number_, &QAction::triggered, this, &DealMenu::dealByNumber);
+    menu->addSeparator();
+    par_ = menu->addAction(QStringLiteral("Show &Par After the Game"));
+    par_->setObjectName("mnuDealsPar");
+    par_->setCheckable(true);
+    par_->setChecked(playerOptions()->value(kParSetting, false).toBool());
+    connect(par_, &QAction::toggled, this,
+            [](bool on) { playerOptions()->setValue(kParSetting, on); });
+
+    game_.onGameEvent = [this](GameEvent event) { gameEvent(event); };
+}
+
+DealMenu::~DealMenu() {
+    game_.onGameEvent = nullptr;
+    if (cancelled_) {
+        *cancelled_ = true;
+    }
+    if (search_.joinable()) {
+        search_.join();
+    }
+}
+
+void DealMenu::dealByNumber() {
+    std::string proposed = game_.dealNumber != 0 ? std::to_string(game_.dealNumber) : "";
+    for (;;) {
+        const std::string typed = platform_.inputBox(kNumberPrompt, kNumberTitle, proposed);
+        // Cancel, or nothing typed: no new game.
+        if (typed.find_first_not_of(" \t") == std::string::npos) {
+            return;
+        }
+        if (const std::optional<std::uint64_t> number = parseDealNumber(typed)) {
+            startDeal_(*number);
+            return;
+        }
+        platform_.messageBox(kNumberRefused, kNumberTitle, BoxIcon::Information, BoxButtons::Ok);
+        proposed = typed;
+    }
+}
+
+void DealMenu::gameEvent(GameEvent event) {
+    switch (event) {
+        case GameEvent::Started:
+            // A search for an earlier game is of no use any more.
+            ++games_;
+            awaited_.reset();
+            if (cancelled_) {
+                *cancelled_ = true;
+            }
+            replay_->setEnabled(true);
+            break;
+        case GameEvent::Ending:
+            if (par_->isChecked()) {
+                findParOfThisGame();
+            }
+            break;
+        case GameEvent::Ended:
+            if (awaited_ && awaited_->game == games_) {
+                awaited_->score = game_.intScore;
+                showParWhenDue();
+            }
+            break;
+    }
+}
+
+void DealMenu::findParOfThisGame() {
+    std::vector<std::string> patterns;
+    for (int k : game_.dealtPieces) {
+        patterns.push_back(game_.strShapes[k]);
+    }
+    // The last search has been cancelled or has ended by now; it stops within milliseconds.
+    if (search_.joinable()) {
+        search_.join();
+    }
+    awaited_ = Awaited{games_, game_.dealNumber, std::nullopt, std::nullopt};
+    cancelled_ = std::make_shared<std::atomic<bool>>(false);
+    search_ = std::thread([this, patterns, cancelled = cancelled_, game = games_] {
+        const Par par = findPar(patterns, kParBudget, *cancelled);
+        // Back on the window's thread; the destructor waits for this thread first.
+        QMetaObject::invokeMethod(
+            this, [this, game, par] { parFound(game, par); }, Qt::QueuedConnection);
+    });
+}
+
+void DealMenu::parFound(int game, Par par) {
+    if (awaited_ && awaited_->game == game) {
+        awaited_->par = par;
+        showParWhenDue();
+    }
+}
+
+void DealMenu::showParWhenDue() {
+    if (!awaited_ || !awaited_->score || !awaited_->par) {
+        return;
+    }
+    const std::string text = parText(awaited_->deal, *awaited_->par, *awaited_->score);
+    awaited_.reset();
+    if (par_->isChecked()) {
+        platform_.messageBox(text, kParTitle, BoxIcon::Information, BoxButtons::Ok);
+    }
+}
+
+}  // namespace fitzel

@@ -1,0 +1,67 @@
+// The Deals menu, the additions beyond the original game: a replay of the last deal, a deal by
+// its number, and the par of each game's deal, shown after the game when the player asks.
+#pragma once
+
+#include <QObject>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <thread>
+
+#include "game/Par.h"
+#include "game/modGeneral.h"
+
+class QAction;
+class QMenuBar;
+
+namespace fitzel {
+
+class DealMenu : public QObject {
+    Q_OBJECT
+  public:
+    // Adds the menu to the bar. `startDeal` starts a game dealt from a number as File > New
+    // starts one. The game's events come here from now on.
+    DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform,
+             std::function<void(std::uint64_t)> startDeal);
+    // Stops a search still running and waits for it: it ends within milliseconds.
+    ~DealMenu() override;
+
+    QAction* replayItem() const { return replay_; }
+    QAction* numberItem() const { return number_; }
+    QAction* parOption() const { return par_; }
+
+    // Asks for a deal number until the player gives one or cancels, and deals it.
+    void dealByNumber();
+
+  private:
+    void gameEvent(GameEvent event);
+    // Starts finding the par of the game that is ending, on a thread of its own.
+    void findParOfThisGame();
+    void parFound(int game, Par par);
+    // Shows the par once it is found and the game's own boxes have closed.
+    void showParWhenDue();
+
+    modGeneral& game_;
+    Platform& platform_;
+    std::function<void(std::uint64_t)> startDeal_;
+    QAction* replay_ = nullptr;
+    QAction* number_ = nullptr;
+    QAction* par_ = nullptr;
+
+    int games_ = 0;  // games started, which tells a search's game from a later one
+    // The par awaited for a game: its deal, the score once its boxes have closed, and the par
+    // once found.
+    struct Awaited {
+        int game;
+        std::uint64_t deal;
+        std::optional<int> score;
+        std::optional<Par> par;
+    };
+    std::optional<Awaited> awaited_;
+    std::thread search_;
+    std::shared_ptr<std::atomic<bool>> cancelled_;
+};
+
+}  // namespace fitzel
