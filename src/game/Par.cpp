@@ -195,7 +195,14 @@ class Search {
         Choices made;
         for (BoardMask footprint : footprints_[piece]) {
             if (!overlaps(footprint, board)) {
-                made.all[made.count++] = place(board, footprint, searchesAfter(piece, count_));
+                const Outcome after = place(board, footprint, searchesAfter(piece, count_));
+                // A piece that completes a block of its own leaves the board as it was,
+                // wherever it goes: one of these is enough.
+                if (std::none_of(made.begin(), made.end(), [&](const Outcome& o) {
+                        return o.board == after.board && o.points == after.points;
+                    })) {
+                    made.all[made.count++] = after;
+                }
             }
         }
         // In place, keeping the cells' order among equal points.
