@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kTurnSeconds = 10;
 constexpr int kTurnTickMs = 1000;
-constexpr std::int16_t kPenalty = -7;
 
 const std::string kGameOverText = "Game Over - No Pieces Left!     ";
 const std::string kGameOverTitle = "Fitzel! - Game Over!";

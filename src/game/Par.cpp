@@ -37,7 +37,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kSkipPenalty = 7;
 // States remembered: 2^22 of 8 bytes, 32 MiB.
 constexpr int kMemoBits = 22;
 // Boards kept after each piece by the quick search that finds the first play.
@@ -211,7 +210,7 @@ class Search {
                 std::swap(made.all[j - 1], made.all[j]);
             }
         }
-        made.all[made.count++] = {piece == count_ - 1 ? 0 : -kSkipPenalty, board};
+        made.all[made.count++] = {piece == count_ - 1 ? 0 : kPenalty, board};
         return made;
     }
 

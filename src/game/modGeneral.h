@@ -21,6 +21,8 @@ inline constexpr int kPieceCount = 35;
 inline constexpr int kBoardCells = 25;
 inline constexpr int kPreviewCells = 9;
 inline constexpr int kHighScorePlaces = 5;
+// What a piece passed over costs: skipped, or run out of time while another is left to deal.
+inline constexpr std::int16_t kPenalty = -7;
 
 // A piece picture holds three cells side by side.
 enum PieceCell { kWaiting = 0, kDealt = 1, kCurrent = 2 };
