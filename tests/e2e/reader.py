@@ -49,11 +49,10 @@ board, preview, cursor = lambda: looks("Board cell", 25), lambda: looks("Preview
 current = lambda: [k for k in range(1, 36) if named[f"Piece {k}"].get_description() == "current"]
 print(f'{window.get_role_name()} "Fitzel!": board {board()}, preview {preview()}, {said()}, Skip: '
       f'{named["Skip"].get_role_name()}, {named["Skip"].get_action_name(0)}')
-assert board() + preview() == "?" * 34 and said() == ["Score 0", "Time Left 10"], "read before a game"
-assert named["Skip"].get_action_name(0) == "Press" and window.get_role_name() == "frame"
+assert board() + preview() == "?" * 34 and said() == ["Score 0", "Time Left 10"] and \
+    named["Skip"].get_action_name(0) == "Press" and window.get_role_name() == "frame", "read before a game"
 press("New")
 shape = wait("File > New dealt no piece", lambda: board() == "0" * 25 and "?" not in preview() and preview())
-print(f"new game: board {board()}, preview {preview()}, {said()}, current piece {current()}")
 # A piece that makes a block by itself would vanish from the board again: pass it over.
 while any(shape[k] == shape[k + 1] == shape[k + 3] == shape[k + 4] == "1" for k in (0, 1, 3, 4)):
     piece = current()
@@ -62,18 +61,15 @@ while any(shape[k] == shape[k + 1] == shape[k + 3] == shape[k + 4] == "1" for k 
 for key, cell in ((0xFF51, "cell 12"), (0xFF53, "cell 13")):  # Left, Right
     Atspi.generate_keyboard_event(key, None, Atspi.KeySynthType.SYM)
     wait(f"the board's cursor is not told on {cell}", lambda: cell in cursor.get_description())
-want = ["0"] * 25
-for j in (j for j in range(9) if shape[j] == "1"):
-    want[12 + 5 * (j // 3 - 1) + j % 3 - 1] = "1"
+# The piece on cell 13, the middle: its 3 x 3 square over rows and columns 2 to 4.
+want = "".join(shape[n // 5 * 3 + n % 5 - 4] if 1 <= n // 5 <= 3 and 1 <= n % 5 <= 3 else "0" for n in range(25))
 heard.clear()
 Atspi.generate_keyboard_event(0xFF0D, None, Atspi.KeySynthType.SYM)  # Return
 wait("the cursor's cell is not told filled", lambda: "filled" in cursor.get_description())
-print(f"placed: board {board()}, {said()}, Board: {cursor.get_description()}")
-assert board() == "".join(want), f"the board reads {board()}, not {''.join(want)}"
+assert board() == want, f"the board reads {board()}, not {want}"
 told = {name for name in heard if name.startswith("Board cell")}
 assert told == {f"Board cell {n + 1}" for n in range(25) if want[n] == "1"}, f"changes told: {told}"
 score, piece = int(said()[0].split()[-1]), current()
 press("Skip")
 wait("Skip passed nothing over", lambda: named[f"Piece {piece[0]}"].get_description() == "dealt")
 wait("the score is not told", lambda: said()[0] == f"Score {max(0, score - 7)}")
-print(f"skipped: piece {piece} dealt, {said()}, preview {preview()}")

@@ -113,15 +113,10 @@ TEST_F(BadFilesTest, ATableBehindALinkIsSavedThereButNeverInPlaceOfAPipeOrADevic
     }
     EXPECT_EQ(QFile(kept).size(), 3);
     EXPECT_FALSE(QFileInfo(pipe).isFile());
-}
-
-TEST_F(BadFilesTest, AFileExactlyAtTheLimitIsWholeAndAFolderIsNoFile) {
     // Only a file holding more than the reader takes is cut; a folder in a file's place is a
     // file that cannot be read, not a missing one that a save could put in its place.
-    write("12345");
-    EXPECT_FALSE(readWholeFile(config(), 5).truncated);
-    EXPECT_TRUE(readWholeFile(config(), 4).truncated);
-    EXPECT_EQ(readWholeFile(folder.path(), 5).status, FileRead::Status::Failed);
+    EXPECT_TRUE(!readWholeFile(kept, 3).truncated && readWholeFile(kept, 2).truncated);
+    EXPECT_EQ(readWholeFile(elsewhere.path(), 3).status, FileRead::Status::Failed);
 }
 
 TEST(PlayerFolder, NoneWithoutAUsableHomeFolder) {

@@ -11,8 +11,8 @@
 
 namespace fitzel {
 
-// A registry whose keys each hold a text with its closing zero ("dword" a number's bytes), and a
-// system where one program file stands.
+// A registry whose keys each hold a text with its closing zero, and a system where one program file
+// stands.
 struct FakeSystem : Registry, SystemServices {
     std::map<std::string, std::string> keys;
     std::string current;
@@ -25,7 +25,7 @@ struct FakeSystem : Registry, SystemServices {
     RegistryStatus queryValue(RegistryKey, const std::string&, std::uint32_t& type,
                               std::uint8_t* data, std::uint32_t& size) override {
         const std::string text = keys.at(current) + '\0';
-        type = current == "dword" ? kRegDword : kRegSz, size = text.size();
+        type = kRegSz, size = text.size();
         return std::copy(text.begin(), text.end(), data), kRegistrySuccess;
     }
     RegistryStatus closeKey(RegistryKey) override { return --open, kRegistrySuccess; }
@@ -111,12 +111,6 @@ class SmallWindowsTest : public QObject {
             QCOMPARE(system.started, std::vector<std::string>(*started != 0, started));
             QCOMPARE(system.open, 0);  // every key closed again
         }
-        // A number reads as hex digits, its highest byte first.
-        FakeSystem system;
-        system.keys["dword"] = "\x78\x56\x34\x12";
-        std::string value;
-        frmAbout about(game, folder, nullptr, system, system);
-        QVERIFY(about.GetKeyValue(kHKeyLocalMachine, "dword", "", value) && value == "&h12345678");
     }
 };
 

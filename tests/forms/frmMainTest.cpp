@@ -329,16 +329,6 @@ class frmMainTest : public QObject {
             QVERIFY(w->platform().inputBox("Name?", "Name", "Ann") == result && proposed == "Ann");
         }
     }
-
-    void aCopySavingItsScoresHoldsTheLockUntilItLetsGo() {
-        const auto w = window();
-        QTemporaryDir folder;
-        const std::string path = folder.filePath("Config.lock").toStdString();
-        QLockFile other(QString::fromStdString(path));
-        QVERIFY(!w->platform().lockFile(path) && !other.tryLock(0));
-        w->platform().unlockFile(path);
-        QVERIFY(other.tryLock(0));
-    }
 };
 
 QTEST_MAIN(frmMainTest)

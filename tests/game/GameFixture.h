@@ -25,9 +25,6 @@ inline std::string cells(const std::array<bool, 26>& grid) {
     return s;
 }
 
-// The 49 candidate blocks by the rule alone, each as its cells in reading order (BlocksTest).
-std::vector<std::vector<int>> candidates();
-
 // One run of the program, its pieces single cells unless a test writes other shapes.
 struct Program {
     Program() {

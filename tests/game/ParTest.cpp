@@ -59,19 +59,12 @@ TEST(DealTest, ANumberDealsTheSamePiecesEverywhereANewGameAFreshOneAndThePlayerT
 }
 
 // A choice from a board (bit n - 1 for cell n) and a score: piece i on a cell (from 1) where it
-// fits by the placement rules, then up to three searches for a block by the rule alone, the last
-// piece's one and the one before it two; or, on cell 0, a skip (the last piece running out of
-// time). None where the piece does not fit.
+// fits by the placement rules, then up to three searches for a block, the last piece's one and
+// the one before it two; or, on cell 0, a skip (the last piece running out of time). None where
+// the piece does not fit.
 std::optional<std::pair<std::uint32_t, int>> choose(const std::vector<std::string>& pieces,
                                                     std::size_t i, std::uint32_t board, int score,
                                                     int cell) {
-    static std::vector<std::pair<std::uint32_t, int>> blocks;  // cells as one value, points
-    if (blocks.empty())
-        for (const auto& block : candidates()) {
-            blocks.emplace_back(0, block.size() == 9 ? 30 : block.size() == 6 ? 15 : 5);
-            for (int n : block)
-                blocks.back().first |= 1u << (n - 1);
-        }
     if (cell == 0)
         return std::pair(board, i + 1 < pieces.size() ? std::max(0, score - 7) : score);
     const std::uint32_t covers = maskOf(footprintOf(pieces[i], cell));
@@ -79,13 +72,11 @@ std::optional<std::pair<std::uint32_t, int>> choose(const std::vector<std::strin
         return std::nullopt;
     std::uint32_t placed = board | covers;
     for (std::size_t search = 0; search < std::min<std::size_t>(3, pieces.size() - i); ++search) {
-        const auto block = std::find_if(blocks.begin(), blocks.end(), [&](const auto& b) {
-            return (placed & b.first) == b.first;
-        });
-        if (block == blocks.end())
+        const Candidate* block = firstCompleteBlock(placed);
+        if (!block)
             break;
-        score += block->second;
-        placed &= ~block->first;
+        score += block->points;
+        placed &= ~block->mask;
     }
     return std::pair(placed, score);
 }
