@@ -39,16 +39,13 @@ window = wait("no main window", lambda: next((w for w in tree(Atspi.get_desktop(
                                              if w.get_name() == "Fitzel!"), None))
 named = {node.get_name(): node for node in tree(window)}
 # Heard from now on: the program, now on the bus, hears of a listener that comes after it.
-listener = Atspi.EventListener.new(lambda event: heard.append(event.source.get_name()))
-listener.register("object:property-change")
+(listener := Atspi.EventListener.new(lambda event: heard.append(event.source.get_name()))).register("object:property-change")
 labels = sorted((node for node in named.values() if node.get_role_name() == "label"), key=Atspi.Accessible.get_name)
 if sys.argv[1] == "new":
     sys.exit(not press("New"))  # 0 once the action is done
 
 board, preview, cursor = lambda: looks("Board cell", 25), lambda: looks("Preview cell", 9), named["Board"]
 current = lambda: [k for k in range(1, 36) if named[f"Piece {k}"].get_description() == "current"]
-print(f'{window.get_role_name()} "Fitzel!": board {board()}, preview {preview()}, {said()}, Skip: '
-      f'{named["Skip"].get_role_name()}, {named["Skip"].get_action_name(0)}')
 assert board() + preview() == "?" * 34 and said() == ["Score 0", "Time Left 10"] and \
     named["Skip"].get_action_name(0) == "Press" and window.get_role_name() == "frame", "read before a game"
 press("New")

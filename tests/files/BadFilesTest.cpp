@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <random>
+#include <set>
 #include <string>
 
 #include "forms/Pictures.h"
@@ -75,8 +75,6 @@ TEST_F(BadFilesTest, AnyHighScoreFileReadsAsATableAndTheNextSaveMakesItWhole) {
     const std::vector<std::pair<QByteArray, HighScores>> cases = {
         {"", {0, 0, 0, 0, 0, 0}},
         {good + QByteArray(100 << 20, 'x'), {0, 500, 400, 300, 200, 100}},
-        // Line 3 keeps "003" of its "00300".
-        {good.left(good.indexOf('\n', good.indexOf('\n') + 1) + 4), {0, 500, 400, 3, 0, 0}},
         {good.left(good.indexOf('\r')), {0, 500, 0, 0, 0, 0}},
     };
     for (const auto& [bytes, expected] : cases) {
@@ -117,6 +115,25 @@ TEST_F(BadFilesTest, ATableBehindALinkIsSavedThereButNeverInPlaceOfAPipeOrADevic
     // file that cannot be read, not a missing one that a save could put in its place.
     EXPECT_TRUE(!readWholeFile(kept, 3).truncated && readWholeFile(kept, 2).truncated);
     EXPECT_EQ(readWholeFile(elsewhere.path(), 3).status, FileRead::Status::Failed);
+}
+
+TEST_F(BadFilesTest, ASaveKilledAtAnyMomentLeavesTheOldTableOrTheNewOne) {
+    // The table is written beside the old one and renamed over it, so a save cut short by a
+    // crash or a power cut loses nothing: killed at moments from 0 to 3 ms into the save, it
+    // leaves the old table or the new one, whole, and the kills fall both before and after.
+    const QByteArray old = table({0, 50, 40}, {}),
+                     fresh = table({0, 99}, {"", std::string(200000, 'n')});
+    std::set<QByteArray> seen;
+    for (int trial = 0; trial < 300; ++trial) {
+        write(old);
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(replaceWholeFile(config(), fresh.toStdString()) ? 1 : 0);
+        usleep(static_cast<useconds_t>(trial * 10));
+        kill(child, SIGKILL), waitpid(child, nullptr, 0);
+        seen.insert(stored());
+    }
+    EXPECT_EQ(seen, (std::set<QByteArray>{old, fresh}));
 }
 
 TEST(PlayerFolder, NoneWithoutAUsableHomeFolder) {

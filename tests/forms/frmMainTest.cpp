@@ -14,15 +14,18 @@ using L = QList<int>;
 
 namespace {
 
-// Hands the next modal window to open to `act`, from the event loop that the window runs.
-class NextModal : public QTimer {
+// Hands each modal window that opens to `act`, once, from the event loop that the window runs.
+class EachModal : public QTimer {
+    QPointer<QWidget> handled_;
+
   public:
-    explicit NextModal(std::function<void(QWidget*)> act) {
+    explicit EachModal(std::function<void(QWidget*)> act) {
         callOnTimeout([this, act] {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                stop(), act(modal);
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != handled_)
+                act(handled_ = modal);
         });
-        start(0);
+        start(10);
     }
 };
 
@@ -227,7 +230,7 @@ class frmMainTest : public QObject {
                               w->lblTimeRemaining()->text().endsWith("\n8")));
             QSignalSpy ended(w.get(), &frmMain::programEnded);
             QMessageBox::Icon icon = QMessageBox::NoIcon;
-            NextModal answer([&, key = key](QWidget* box) {
+            EachModal answer([&, key = key](QWidget* box) {
                 icon = qobject_cast<QMessageBox*>(box)->icon();
                 QTest::keyClick(box, key);
             });
@@ -250,7 +253,7 @@ class frmMainTest : public QObject {
         for (int i = 0; i < 3; ++i) {
             QList<bool> seen;  // its class, cursor hidden, owner, kept by Escape, closed by OK
             QStringList links;
-            NextModal watcher([&](QWidget* opened) {
+            EachModal watcher([&](QWidget* opened) {
                 seen << opened->inherits(classes[i]) << (w->boardOverlay()->cursorCell() == 0)
                      << (opened->parentWidget() == w.get());
                 for (auto* web : opened->findChildren<QLabel*>("lblWeb")) {
@@ -282,12 +285,7 @@ class frmMainTest : public QObject {
         w->dealMenu()->parOption()->setChecked(true);
         QStringList typing = {"12x", "4242"}, seen;  // "ask" and what it proposed, "box", "par"
         QEventLoop parShown;
-        QPointer<QDialog> answered;
-        QTimer answers;
-        answers.callOnTimeout([&] {
-            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!modal || modal == answered)
-                return;
+        EachModal answers([&](QWidget* modal) {
             const QString text = modal->property("text").toString();  // a message box's
             auto* ask = qobject_cast<QInputDialog*>(modal);
             seen << (ask                         ? "ask " + ask->textValue()
@@ -296,11 +294,10 @@ class frmMainTest : public QObject {
                                                  : "par");
             if (ask)
                 ask->setTextValue(typing.takeFirst());
-            (answered = modal)->accept();
+            qobject_cast<QDialog*>(modal)->accept();
             if (seen.last().startsWith("par"))
                 parShown.quit();
         });
-        answers.start(10);
         w->dealMenu()->numberItem()->trigger();
         const std::vector<int> first = w->game().dealtPieces;
         for (int i = 0; i < 34; ++i)  // the whole deal, whose par takes a while
@@ -320,7 +317,7 @@ class frmMainTest : public QObject {
         const auto w = window();
         for (const auto& [key, result] : {std::pair(Qt::Key_Return, "Zoë"), {Qt::Key_Escape, ""}}) {
             QString proposed;
-            NextModal typist([&, key = key](QWidget* modal) {
+            EachModal typist([&, key = key](QWidget* modal) {
                 auto* field = modal->findChild<QLineEdit*>();
                 proposed = field->text();
                 field->selectAll(), field->insert(QStringLiteral("Zoë"));
