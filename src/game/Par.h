@@ -3,8 +3,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,9 +23,5 @@ inline constexpr std::chrono::milliseconds kParBudget{3000};
 // thread: it reads nothing but its arguments.
 Par findPar(const std::vector<std::string>& patterns, std::chrono::milliseconds budget,
             const std::atomic<bool>& cancelled);
-
-// A deal number as the player types it: digits only, blanks around them allowed, from 1 to
-// kLastDeal; none for anything else.
-std::optional<std::uint64_t> parseDealNumber(const std::string& text);
 
 }  // namespace fitzel

@@ -5,9 +5,12 @@
 // every machine, compiler and run. A new game takes a fresh number.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <random>
+#include <string>
 
 #include "platform/Platform.h"
 
@@ -15,6 +18,28 @@ namespace fitzel {
 
 // Deal numbers run from 1 to this: nine digits at most, easy to read out and type.
 inline constexpr std::uint64_t kLastDeal = 999'999'999;
+
+// A deal number as the player types it: digits only, blanks around them allowed, from 1 to
+// kLastDeal; none for anything else.
+inline std::optional<std::uint64_t> parseDealNumber(const std::string& text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    auto first = std::find_if_not(text.begin(), text.end(), blank);
+    auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
+    if (first >= last) {
+        return std::nullopt;
+    }
+    std::uint64_t number = 0;
+    for (auto c = first; c != last; ++c) {
+        if (*c < '0' || *c > '9') {
+            return std::nullopt;
+        }
+        number = number * 10 + static_cast<std::uint64_t>(*c - '0');
+        if (number > kLastDeal) {
+            return std::nullopt;
+        }
+    }
+    return number >= 1 ? std::optional(number) : std::nullopt;
+}
 
 // The draws of one deal, in [0, 1).
 class DealDraws {

@@ -28,9 +28,8 @@ def tree(node):
         yield from tree(node.get_child_at_index(i))
 
 
-def looks(kind, count):  # each cell as 1 filled, 0 empty, ? neither
-    cells = (named[f"{kind} {n}"].get_description() for n in range(1, count + 1))
-    return "".join({"filled": "1", "empty": "0"}.get(look, "?") for look in cells)
+# Each of the cells named "kind 1" to "kind count" as 1 filled, 0 empty, ? neither.
+looks = lambda kind, count: "".join({"filled": "1", "empty": "0"}.get(named[f"{kind} {n}"].get_description(), "?") for n in range(1, count + 1))
 
 
 said = lambda: [label.get_name() for label in labels]
