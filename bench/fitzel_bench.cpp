@@ -44,12 +44,12 @@
 #include <string>
 #include <vector>
 
-#include "forms/MainLayout.h"
-#include "forms/QtPlatform.h"
-#include "forms/BoardOverlay.h"
-#include "forms/PictureBox.h"
-#include "forms/frmMain.h"
 #include <QLabel>
+#include "forms/BoardOverlay.h"
+#include "forms/MainLayout.h"
+#include "forms/PictureBox.h"
+#include "forms/QtPlatform.h"
+#include "forms/frmMain.h"
 #include "game/Tables.h"
 #include "game/modGeneral.h"
 
@@ -68,8 +68,8 @@ struct Options {
 };
 Options options;
 
-// The 3x3 block at cell 13: the cells its nine clearing timers paint, slots 1 to 9.
-constexpr std::array<std::int16_t, 10> kBlockAt13 = {0, 13, 14, 15, 18, 19, 20, 23, 24, 25};
+// A 3x3 block, its top left corner on cell 13.
+const std::vector<int> kBlockAt13 = {13, 14, 15, 18, 19, 20, 23, 24, 25};
 
 std::int64_t nowNs() {
     timespec t{};
@@ -156,7 +156,7 @@ class GameScript : public QObject {
             return;
         }
         fitzel::modGeneral& game = window_.game();
-        if (!game.blnInGame) {
+        if (!game.state().blnInGame) {
             traceMark("game-over-" + std::to_string(games_));
             if (games_ < options.games) {
                 newGame();
@@ -165,14 +165,14 @@ class GameScript : public QObject {
             }
             return;
         }
-        if (game.intPiecesLeft == 0 && !lastPiece_) {
+        if (game.state().intPiecesLeft == 0 && !lastPiece_) {
             lastPiece_ = true;
             traceMark("last-piece-" + std::to_string(games_));
         }
         for (int cell = 1; cell <= fitzel::kBoardCells; ++cell) {
             if (game.placementAt(cell).fits) {
                 ++clicks_;
-                held_ += game.blnClearing ? 1 : 0;
+                held_ += game.state().blnClearing ? 1 : 0;
                 game.picGrid_Click(cell);
                 return;
             }
@@ -209,7 +209,7 @@ class GameScript : public QObject {
         const fitzel::modGeneral& game = window_.game();
         say("games=" + std::to_string(games_));
         say("game_seconds=" + fixed(ms(nowNs() - startNs_) / 1000.0, 1));
-        say("last_game_score=" + std::to_string(game.intScore));
+        say("last_game_score=" + std::to_string(game.state().intScore));
         say("game_board_clicks=" + std::to_string(clicks_));
         say("game_clicks_during_clearing=" + std::to_string(held_));
         say("game_skips=" + std::to_string(skipped_));
@@ -291,14 +291,11 @@ class ClearTrials : public QObject {
         fitzel::modGeneral& game = window_.game();
         // A block found by a re-check while pieces are left: the handlers paint the block's cells
         // and the last one ends the clearing without searching again.
-        game.blnInGame = false;
-        game.intPiecesLeft = 1;
-        game.intCheckCount = 3;
-        game.intClearCell = kBlockAt13;
+        game.setUpForTest({.filled = kBlockAt13, .piecesLeft = 1, .checkCount = 2});
         order_.clear();
         running_ = true;
         armedNs_ = nowNs();
-        game.StartClear9();
+        game.CheckBlocks();
     }
 
     void report() {
@@ -339,15 +336,13 @@ class HeldClickTrials : public QObject {
   private:
     void trial() {
         fitzel::modGeneral& game = window_.game();
-        if (done_ == options.trials || !game.blnInGame) {
+        if (done_ == options.trials || !game.state().blnInGame) {
             report();
             return;
         }
         // An empty board with a 3x3 block being cleared from it, as after a placement.
-        game.blnGrid.fill(false);
-        game.intCheckCount = 3;
-        game.intClearCell = kBlockAt13;
-        game.StartClear9();
+        game.setUpForTest({.filled = kBlockAt13, .checkCount = 2});
+        game.CheckBlocks();
         int cell = 1;
         while (cell < fitzel::kBoardCells && !game.placementAt(cell).fits) {
             ++cell;
@@ -355,7 +350,7 @@ class HeldClickTrials : public QObject {
         wallNs_ = nowNs();
         cpuNs_ = processCpuNs();
         game.picGrid_Click(cell);
-        waiting_ = game.heldClick.has_value();
+        waiting_ = game.state().heldClick.has_value();
     }
 
     void clearingEnded() {
@@ -363,7 +358,7 @@ class HeldClickTrials : public QObject {
             return;
         }
         waiting_ = false;
-        if (window_.game().heldClick.has_value()) {
+        if (window_.game().state().heldClick.has_value()) {
             return;  // not carried out: not counted
         }
         waits_.push_back(ms(nowNs() - wallNs_));

@@ -44,10 +44,7 @@ int main(int argc, char** argv) {
     for (std::uint64_t deal = first; deal < first + static_cast<std::uint64_t>(deals); ++deal) {
         game.NewDeal(deal);
         greedyScores.push_back(greedy::playOne(game, platform).score);
-        std::vector<std::string> patterns;
-        for (int k : game.dealtPieces) {
-            patterns.push_back(game.strShapes[k]);
-        }
+        const std::vector<std::string> patterns = game.dealtPatterns();
         const auto start = std::chrono::steady_clock::now();
         const Par par = findPar(patterns, budget, never);
         seconds.push_back(

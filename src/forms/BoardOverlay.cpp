@@ -68,10 +68,10 @@ void BoardOverlay::pointerClicked() {
 }
 
 void BoardOverlay::refresh() {
-    const bool playing = game_.blnInGame && !blocked_;
+    const bool playing = game_.state().blnInGame && !blocked_;
     const int pointed = keysInUse_ ? cursor_ : pointerCell_;
     PlacementView view;
-    if (playing && !game_.blnClearing && previewShown_ && pointed != 0) {
+    if (playing && !game_.state().blnClearing && previewShown_ && pointed != 0) {
         view = game_.placementAt(pointed);
     }
     const int cursor = playing && keysInUse_ ? cursor_ : 0;
@@ -83,7 +83,8 @@ void BoardOverlay::refresh() {
         spoken =
             QStringLiteral("Cursor on cell %1, %2, %3")
                 .arg(cursor)
-                .arg(game_.blnGrid[cursor] ? QStringLiteral("filled") : QStringLiteral("empty"),
+                .arg(game_.state().blnGrid[cursor] ? QStringLiteral("filled")
+                                                   : QStringLiteral("empty"),
                      game_.placementAt(cursor).fits ? QStringLiteral("the piece fits")
                                                     : QStringLiteral("the piece does not fit"));
     }
@@ -129,7 +130,7 @@ bool BoardOverlay::handleKey(const QKeyEvent& event) {
         default:
             return false;
     }
-    if (game_.blnInGame) {
+    if (game_.state().blnInGame) {
         cursor_ = target;
         keysInUse_ = true;
         refresh();

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "forms/PlayerOptions.h"
-#include "platform/Deal.h"
+#include "game/Deal.h"
 
 namespace fitzel {
 namespace {
@@ -37,14 +37,14 @@ std::string parText(std::uint64_t deal, const Par& par, int score) {
 
 DealMenu::DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform,
                    std::function<void(std::uint64_t)> startDeal)
-    : QObject(bar), game_(game), platform_(platform), startDeal_(std::move(startDeal)) {
+    : game_(game), platform_(platform), startDeal_(std::move(startDeal)) {
     QMenu* menu = bar->addMenu(QStringLiteral("&Deals"));
     menu->setObjectName("mnuDeals");
     replay_ = menu->addAction(QStringLiteral("&Replay Last Deal"));
     replay_->setObjectName("mnuDealsReplay");
     replay_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     replay_->setEnabled(false);  // until a game has been dealt
-    connect(replay_, &QAction::triggered, this, [this] { startDeal_(game_.dealNumber); });
+    connect(replay_, &QAction::triggered, this, [this] { startDeal_(game_.state().dealNumber); });
     number_ = menu->addAction(QStringLiteral("Deal by &Number..."));
     number_->setObjectName("mnuDealsNumber");
     connect(number_, &QAction::triggered, this, &DealMenu::dealByNumber);
@@ -56,11 +56,11 @@ DealMenu::DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform,
     connect(par_, &QAction::toggled, this,
             [](bool on) { playerOptions()->setValue(kParSetting, on); });
 
-    game_.onGameEvent = [this](GameEvent event) { gameEvent(event); };
+    listener_ = game_.listen([this](GameEvent event) { gameEvent(event); });
 }
 
 DealMenu::~DealMenu() {
-    game_.onGameEvent = nullptr;
+    game_.forget(listener_);
     if (cancelled_) {
         *cancelled_ = true;
     }
@@ -70,7 +70,8 @@ DealMenu::~DealMenu() {
 }
 
 void DealMenu::dealByNumber() {
-    std::string proposed = game_.dealNumber != 0 ? std::to_string(game_.dealNumber) : "";
+    const std::uint64_t last = game_.state().dealNumber;
+    std::string proposed = last != 0 ? std::to_string(last) : "";
     for (;;) {
         const std::string typed = platform_.inputBox(kNumberPrompt, kNumberTitle, proposed);
         // Cancel, or nothing typed: no new game.
@@ -104,7 +105,7 @@ void DealMenu::gameEvent(GameEvent event) {
             break;
         case GameEvent::Ended:
             if (awaited_ && awaited_->game == games_) {
-                awaited_->score = game_.intScore;
+                awaited_->score = game_.state().intScore;
                 showParWhenDue();
             }
             break;
@@ -112,15 +113,12 @@ void DealMenu::gameEvent(GameEvent event) {
 }
 
 void DealMenu::findParOfThisGame() {
-    std::vector<std::string> patterns;
-    for (int k : game_.dealtPieces) {
-        patterns.push_back(game_.strShapes[k]);
-    }
+    std::vector<std::string> patterns = game_.dealtPatterns();
     // The last search has been cancelled or has ended by now; it stops within milliseconds.
     if (search_.joinable()) {
         search_.join();
     }
-    awaited_ = Awaited{games_, game_.dealNumber, std::nullopt, std::nullopt};
+    awaited_ = Awaited{games_, game_.state().dealNumber, std::nullopt, std::nullopt};
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     search_ = std::thread([this, patterns, cancelled = cancelled_, game = games_] {
         const Par par = findPar(patterns, kParBudget, *cancelled);

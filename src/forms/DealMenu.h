@@ -22,7 +22,8 @@ class DealMenu : public QObject {
     Q_OBJECT
   public:
     // Adds the menu to the bar. `startDeal` starts a game dealt from a number as File > New
-    // starts one. The game's events come here from now on.
+    // starts one. The game's events come here from now on, until the menu is destroyed, which
+    // must come before the game's end: its owner keeps it next to the game.
     DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform,
              std::function<void(std::uint64_t)> startDeal);
     // Stops a search still running and waits for it: it ends within milliseconds.
@@ -46,6 +47,7 @@ class DealMenu : public QObject {
     modGeneral& game_;
     Platform& platform_;
     std::function<void(std::uint64_t)> startDeal_;
+    int listener_ = 0;  // the game's number for this menu's listener
     QAction* replay_ = nullptr;
     QAction* number_ = nullptr;
     QAction* par_ = nullptr;

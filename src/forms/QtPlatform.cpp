@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -59,8 +60,8 @@ void QtPlatform::readCellPicturesAhead() {
     }
 }
 
-void QtPlatform::Randomize() {
-    numbers_.reseed();
+std::uint64_t QtPlatform::entropy() {
+    return QRandomGenerator::system()->generate64();
 }
 
 QWidget* QtPlatform::dialogOwner() const {

@@ -1,5 +1,5 @@
 // The game's window on the world under Qt: the main window's pictures, labels and timers, boxes,
-// files and chance.
+// files and entropy.
 #pragma once
 
 #include <QLockFile>
@@ -13,7 +13,6 @@
 
 #include "forms/Pictures.h"
 #include "game/modGeneral.h"
-#include "platform/Deal.h"
 #include "platform/Platform.h"
 
 class QLabel;
@@ -41,8 +40,6 @@ class QtPlatform final : public Platform {
   public:
     explicit QtPlatform(GameScreen screen);
 
-    // Seeds the source of fresh deal numbers from the clock (once, at start-up).
-    void Randomize();
     // Reads the board's and the preview's cell pictures ahead, so that no file is opened while a
     // game is played. One that cannot be read is reported when the game first shows it.
     void readCellPicturesAhead();
@@ -72,9 +69,7 @@ class QtPlatform final : public Platform {
     Fault lockFile(const std::string& path) override;
     void unlockFile(const std::string& path) override;
 
-    std::uint64_t freshDeal() override { return numbers_.next(); }
-    void seedDeal(std::uint64_t number) override { draws_ = DealDraws(number); }
-    double random() override { return draws_.next(); }
+    std::uint64_t entropy() override;
     void openDocument(const std::string& address) override;
     [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override;
 
@@ -83,8 +78,6 @@ class QtPlatform final : public Platform {
 
     GameScreen screen_;
     PictureCache pictures_;
-    DealNumbers numbers_;
-    DealDraws draws_;
     std::function<void(TimerId)> tick_;
     std::map<std::string, std::unique_ptr<QLockFile>> locks_;
 };

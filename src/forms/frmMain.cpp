@@ -136,8 +136,6 @@ frmMain::~frmMain() {
     for (QTimer* t : timers_) {
         t->stop();
     }
-    // Before the game it listens to.
-    delete deals_;
 }
 
 void frmMain::buildControls() {
@@ -230,7 +228,8 @@ void frmMain::buildMenus() {
         overlay_->setPreviewShown(on);
     });
 
-    deals_ = new DealMenu(menuBar(), *game_, *platform_, [this](std::uint64_t n) { startDeal(n); });
+    deals_ = std::make_unique<DealMenu>(menuBar(), *game_, *platform_,
+                                        [this](std::uint64_t n) { startDeal(n); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName("mnuHelp");
@@ -260,7 +259,7 @@ void frmMain::buildTimers() {
 }
 
 void frmMain::Form_Load() {
-    platform_->Randomize();
+    game_->Randomize();
     // With its frame, caption and menu bar.
     adjustSize();
     centreOnScreen(this);
@@ -275,7 +274,7 @@ void frmMain::mnuFileItem_Click(int index) {
             startDeal(std::nullopt);
             break;
         case 3:
-            if (game_->blnInGame &&
+            if (game_->state().blnInGame &&
                 platform_->messageBox(kExitQuestion, kExitTitle, BoxIcon::Question,
                                       BoxButtons::YesNo) != BoxAnswer::Yes) {
                 return;

@@ -47,7 +47,7 @@ class frmMain : public QMainWindow {
     BoardOverlay* boardOverlay() const { return overlay_; }
     // Options > Show Placement Preview.
     QAction* previewOption() const { return previewOption_; }
-    DealMenu* dealMenu() const { return deals_; }
+    DealMenu* dealMenu() const { return deals_.get(); }
 
     void Form_Load();
     // File: 1 New, 2 (separator), 3 Exit.
@@ -89,14 +89,15 @@ class frmMain : public QMainWindow {
     QPushButton* btnSkip_ = nullptr;
     BoardOverlay* overlay_ = nullptr;
     QAction* previewOption_ = nullptr;
-    DealMenu* deals_ = nullptr;
     std::array<QTimer*, kTimerCount> timers_{};
     QPointer<frmScores> scores_;
     bool ending_ = false;
 
-    // The game is destroyed before the platform it calls through.
+    // Each is destroyed before what it calls: the Deals menu listens to the game, which calls
+    // through the platform.
     std::unique_ptr<QtPlatform> platform_;
     std::unique_ptr<modGeneral> game_;
+    std::unique_ptr<DealMenu> deals_;
 };
 
 }  // namespace fitzel

@@ -73,8 +73,8 @@ void frmScores::Form_Load() {
 void frmScores::refresh() {
     game_.LoadHighScores();
     for (int k = 1; k <= 5; ++k) {
-        setAutoSizedText(lblScore[k], QString::number(game_.intHighScore[k]));
-        setAutoSizedText(lblName[k], QString::fromStdString(game_.strHighName[k]));
+        setAutoSizedText(lblScore[k], QString::number(game_.state().intHighScore[k]));
+        setAutoSizedText(lblName[k], QString::fromStdString(game_.state().strHighName[k]));
     }
 }
 

@@ -1,4 +1,5 @@
-// The search for the first complete block after a placement, and its points.
+// The search for the first complete block after a placement, its points, and a placement played
+// out to its end.
 #include "game/Tables.h"
 #include "game/modGeneral.h"
 
@@ -37,6 +38,19 @@ void modGeneral::CheckBlocks() {
             StartClear4();
             break;
     }
+}
+
+PlayedOut playOut(BoardMask board, BoardMask footprint, int piecesLeft) {
+    PlayedOut after{0, board | footprint};
+    for (int searches = searchesAfterPlacement(piecesLeft); searches > 0; --searches) {
+        const Candidate* block = firstCompleteBlock(after.board);
+        if (block == nullptr) {
+            break;
+        }
+        after.points += block->points;
+        after.board &= ~block->mask;
+    }
+    return after;
 }
 
 const Candidate* firstCompleteBlock(BoardMask board) {

@@ -16,7 +16,7 @@ void modGeneral::StartClear9() {
 
 void modGeneral::startClearing(const ClearSchedule& schedule) {
     // With no piece left the game is about to end: the block is scored but not animated.
-    if (intPiecesLeft == 0) {
+    if (!clearingShown(intPiecesLeft)) {
         return;
     }
     blnClearing = true;
@@ -55,7 +55,7 @@ void modGeneral::tmrClear8_Timer() {
 void modGeneral::tmrClear9_Timer() {
     clearTimerFired(9);
     blnClearing = false;
-    if (intCheckCount < kMaxChecksPerPlacement) {
+    if (searchesAgain(intCheckCount)) {
         CheckBlocks();
     } else {
         intCheckCount = 0;

@@ -25,15 +25,19 @@ modGeneral::modGeneral(Platform& platform) : platform_(platform) {
     platform_.setTimerHandler([this](TimerId timer) { onTimer(timer); });
 }
 
+void modGeneral::Randomize() {
+    freshDeals_.seed(platform_.entropy());
+}
+
 void modGeneral::NewGame() {
-    NewDeal(platform_.freshDeal());
+    NewDeal(freshDeals_.next());
 }
 
 void modGeneral::NewDeal(std::uint64_t number) {
     // A game in progress is simply replaced: no question, and its score is not offered to the
     // table. A click held from it belongs to it and goes with it.
     heldClick.reset();
-    platform_.seedDeal(number);
+    draws_ = DealDraws(number);
     dealNumber = number;
     dealtPieces.clear();
     ResetPieceStrip();
@@ -61,7 +65,7 @@ void modGeneral::NextPiece() {
     // Draw again until an undealt piece comes up; one always exists while pieces are left.
     int k = 0;
     do {
-        k = static_cast<int>(platform_.random() * kPieceCount) + 1;
+        k = static_cast<int>(draw() * kPieceCount) + 1;
         k = std::clamp(k, 1, static_cast<int>(kPieceCount));
     } while (blnPieceDealt[k]);
     intCurrentPiece = static_cast<std::int16_t>(k);
@@ -74,9 +78,25 @@ void modGeneral::NextPiece() {
     intTimeLeft = kTurnSeconds;
 }
 
+double modGeneral::draw() {
+    if (scriptedDraws_) {
+        if (const std::optional<double> scripted = scriptedDraws_()) {
+            return *scripted;
+        }
+    }
+    return draws_.next();
+}
+
+std::vector<std::string> modGeneral::dealtPatterns() const {
+    std::vector<std::string> patterns;
+    for (int k : dealtPieces) {
+        patterns.push_back(strShapes[k]);
+    }
+    return patterns;
+}
+
 void modGeneral::AddScore(std::int16_t points) {
-    const int sum = intScore + points;
-    intScore = static_cast<std::int16_t>(std::clamp(sum, 0, static_cast<int>(INT16_MAX)));
+    intScore = scoreAfter(intScore, points);
     platform_.setLabel(Label::Score, "Score\n" + std::to_string(intScore));
 }
 
@@ -106,7 +126,7 @@ void modGeneral::btnSkip_Click() {
         return;
     }
     StopTurnTimer();
-    AddScore(kPenalty);
+    AddScore(passCost(Pass::Skip, intPiecesLeft));
     platform_.setLabel(Label::TimeRemaining, timeLeftText("10"));
     NextPiece();
     // Restarting from stopped gives the new piece its full ten seconds.
@@ -125,13 +145,14 @@ void modGeneral::tmrTimeLeft_Timer() {
         // The piece is passed over; the timer keeps its phase.
         intTimeLeft = kTurnSeconds;
         platform_.setLabel(Label::TimeRemaining, timeLeftText("10"));
-        AddScore(kPenalty);
+        AddScore(passCost(Pass::TimeOut, intPiecesLeft));
         NextPiece();
         return;
     }
-    // The last piece ran out of time: the game ends without a penalty.
+    // The last piece ran out of time: the game ends.
     StopTurnTimer();
     platform_.setLabel(Label::TimeRemaining, timeLeftText("0"));
+    AddScore(passCost(Pass::TimeOut, intPiecesLeft));
     gameOver();
 }
 
@@ -146,10 +167,48 @@ void modGeneral::gameOver() {
     tell(GameEvent::Ended);
 }
 
+int modGeneral::listen(std::function<void(GameEvent)> listener) {
+    listeners_.emplace(++listenersMade_, std::move(listener));
+    return listenersMade_;
+}
+
+void modGeneral::forget(int listener) {
+    listeners_.erase(listener);
+}
+
 void modGeneral::tell(GameEvent event) {
-    if (onGameEvent) {
-        onGameEvent(event);
+    // A listener may start a game, which tells everyone again, or forget itself: each is told
+    // from a copy.
+    const auto listeners = listeners_;
+    for (const auto& [number, listener] : listeners) {
+        listener(event);
     }
+}
+
+void modGeneral::setUpForTest(const TestPosition& position) {
+    blnInGame = true;
+    if (position.filled) {
+        blnGrid.fill(false);
+        for (int n : *position.filled) {
+            blnGrid.at(n) = true;
+        }
+    }
+    if (position.currentPiece) {
+        intCurrentPiece = static_cast<std::int16_t>(*position.currentPiece);
+    }
+    if (position.piecesLeft) {
+        intPiecesLeft = static_cast<std::int16_t>(*position.piecesLeft);
+    }
+    if (position.score) {
+        intScore = static_cast<std::int16_t>(*position.score);
+    }
+    if (position.checkCount) {
+        intCheckCount = static_cast<std::int16_t>(*position.checkCount);
+    }
+}
+
+void modGeneral::scriptDraws(std::function<std::optional<double>()> scripted) {
+    scriptedDraws_ = std::move(scripted);
 }
 
 void modGeneral::onTimer(TimerId timer) {

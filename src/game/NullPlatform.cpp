@@ -1,4 +1,4 @@
-// A platform with no window: a virtual clock, files kept in memory, deal numbers from a fixed seed.
+// A platform with no window: a virtual clock, files kept in memory, the same entropy each run.
 #include "game/NullPlatform.h"
 
 #include <climits>
@@ -11,7 +11,7 @@ FatalError::FatalError(const std::string& f, const std::string& why)
     : std::runtime_error(f + ": " + why), file(f), fault(why) {}
 
 NullPlatform::NullPlatform(std::string folder, std::uint64_t seed)
-    : folder_(std::move(folder)), numbers_(seed) {}
+    : folder_(std::move(folder)), seed_(seed) {}
 
 void NullPlatform::setTimerInterval(TimerId timer, int milliseconds) {
     Timer& t = timers_[static_cast<int>(timer)];

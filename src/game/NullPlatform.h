@@ -1,4 +1,4 @@
-// A platform with no window: a virtual clock, files kept in memory, deal numbers from a fixed seed.
+// A platform with no window: a virtual clock, files kept in memory, the same entropy each run.
 //
 // The game runs on it with nothing on screen: the simulated player, the fuzzers and the tests
 // build on it and override what they want to see or script.
@@ -10,7 +10,6 @@
 #include <string>
 #include <utility>
 
-#include "platform/Deal.h"
 #include "platform/Platform.h"
 
 namespace fitzel {
@@ -65,9 +64,8 @@ class NullPlatform : public Platform {
     Fault replaceFile(const std::string& path, const std::string& bytes) override;
     Fault lockFile(const std::string&) override { return {}; }
     void unlockFile(const std::string&) override {}
-    std::uint64_t freshDeal() override { return numbers_.next(); }
-    void seedDeal(std::uint64_t number) override { draws_ = DealDraws(number); }
-    double random() override { return draws_.next(); }
+    // The same every time: a windowless run repeats itself.
+    std::uint64_t entropy() override { return seed_; }
     void openDocument(const std::string&) override {}
     [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override;
 
@@ -86,8 +84,7 @@ class NullPlatform : public Platform {
     long armings_ = 0;
     std::array<Timer, kTimerCount> timers_{};
     std::function<void(TimerId)> tick_;
-    DealNumbers numbers_;
-    DealDraws draws_;
+    std::uint64_t seed_;
 };
 
 }  // namespace fitzel

@@ -1,4 +1,4 @@
-// Everything the game asks of the outside world: the screen, timers, boxes, files and chance.
+// Everything the game asks of the outside world: the screen, timers, boxes, files and entropy.
 //
 // The game module sees nothing else. The program implements this with Qt on the main window;
 // the tests implement it with a fake that keeps a virtual clock and scripted answers.
@@ -113,23 +113,14 @@ class Platform {
 
     // --- Other ---
 
-    // A fresh deal number for a new game (1 to kLastDeal, Deal.h), unpredictable from game to
-    // game and from run to run.
-    virtual std::uint64_t freshDeal() = 0;
-    // Seeds the draws with a deal number: from here on, random() gives that deal's draws.
-    virtual void seedDeal(std::uint64_t number) = 0;
-    // A uniform value in [0, 1), the next draw of the deal last seeded (see DealDraws).
-    virtual double random() = 0;
+    // 64 unpredictable bits, different from run to run: the seed of the run's fresh deal
+    // numbers. The deals themselves are the game's (game/Deal.h).
+    virtual std::uint64_t entropy() = 0;
     // Hands a document or web address to the desktop's default handler; failures are silent.
     virtual void openDocument(const std::string& address) = 0;
     // Tells the player that a data file is missing or broken, then ends the program.
     // Never returns (the test fake throws).
     [[noreturn]] virtual void fatalError(const std::string& file, const std::string& fault) = 0;
 };
-
-// A uniform value in [0, 1) from 64 random bits: the top 53 as a fraction, never 1.
-constexpr double unitFraction(std::uint64_t bits) {
-    return static_cast<double>(bits >> 11) * 0x1.0p-53;
-}
 
 }  // namespace fitzel

@@ -80,7 +80,7 @@ TEST_F(BadFilesTest, AnyHighScoreFileReadsAsATableAndTheNextSaveMakesItWhole) {
     for (const auto& [bytes, expected] : cases) {
         write(bytes);
         game.LoadHighScores();
-        EXPECT_EQ(game.intHighScore, expected) << bytes.size();
+        EXPECT_EQ(game.state().intHighScore, expected) << bytes.size();
         game.CheckHighScore(32767);
         HighScores after{};
         HighNames names;

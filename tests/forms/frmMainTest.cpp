@@ -39,9 +39,8 @@ std::unique_ptr<frmMain> window(int piece = 0, const L& filled = {}) {
     w->show(), w->activateWindow();
     if (QTest::qWaitForWindowActive(w.get()) && piece != 0) {
         w->mnuFileItem_Click(1);
-        w->game().intCurrentPiece = static_cast<std::int16_t>(piece);
-        for (int n : filled)
-            w->game().blnGrid[n] = true;
+        w->game().setUpForTest(
+            {.filled = std::vector<int>(filled.begin(), filled.end()), .currentPiece = piece});
     }
     return w;
 }
@@ -50,8 +49,9 @@ std::unique_ptr<frmMain> window(int piece = 0, const L& filled = {}) {
 QPoint keySquare(frmMain& w, int k) {
     QRect squares;  // the pattern's, in a 3 x 3 square
     for (int j = 1; j <= 9; ++j)
-        squares |= squareCovers(w.game().strShapes[k], j) ? QRect((j - 1) % 3, (j - 1) / 3, 1, 1)
-                                                          : QRect();
+        squares |= squareCovers(w.game().state().strShapes[k], j)
+                       ? QRect((j - 1) % 3, (j - 1) / 3, 1, 1)
+                       : QRect();
     return w.picPieces(k)->pos() +
            (QPoint(1, 1) - squares.topLeft()) * (w.picPieces(k)->width() / squares.width());
 }
@@ -126,7 +126,8 @@ class frmMainTest : public QObject {
             const QImage picture =
                 QImage(QString::asprintf("%02d%s.bmp", k, ratio > 1 ? "@2x" : ""))
                     .convertToFormat(QImage::Format_RGB32);
-            const int look = w->game().intCurrentPiece == k ? 2 : 0, width = picture.width() / 3;
+            const int look = w->game().state().intCurrentPiece == k ? 2 : 0,
+                      width = picture.width() / 3;
             QCOMPARE(w->picPieces(k)->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
                      picture.copy(look * width, 0, width, picture.height()));
             QCOMPARE(w->picPieces(k)->size() * ratio, QSize(width, picture.height()));
@@ -139,11 +140,12 @@ class frmMainTest : public QObject {
         const auto w = window(1);
         const int read = w->platform().pictures().filesRead();
         for (int n = 1; n <= 25; ++n) {
-            w->game().blnGrid = {}, w->game().intCurrentPiece = 1;
+            w->game().setUpForTest({.filled = std::vector<int>{}, .currentPiece = 1});
             const QPoint at = w->picGrid(n)->geometry().center();
             QWidget* hit = w->clientArea()->childAt(at);
             QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(w->clientArea(), at));
-            QVERIFY(std::ranges::count(w->game().blnGrid, true) == 1 && w->game().blnGrid[n]);
+            QVERIFY(std::ranges::count(w->game().state().blnGrid, true) == 1 &&
+                    w->game().state().blnGrid[n]);
         }
         QCOMPARE(w->platform().pictures().filesRead(), read);
     }
@@ -191,7 +193,8 @@ class frmMainTest : public QObject {
             }
             // Shown unless the player turned it off; never while blocks vanish.
             QVERIFY(cells[cell] != CellFit::None);
-            w->game().blnClearing = true;
+            w->game().setUpForTest({.filled = std::vector<int>{1, 2, 6, 7}});
+            w->game().CheckBlocks();  // a block vanishing
             QTest::mouseMove(w->lblScore()), QTest::mouseMove(w->picGrid(cell));
             QCOMPARE(std::ranges::count(cells, CellFit::None), 26);
         }
@@ -212,9 +215,10 @@ class frmMainTest : public QObject {
             QKeyEvent held(QEvent::KeyPress, place, Qt::NoModifier, QString(), true);
             QApplication::sendEvent(board, &held);
             QVERIFY(board->cursorCell() == cell &&
-                    std::ranges::count(w->game().blnGrid, true) == 0);
+                    std::ranges::count(w->game().state().blnGrid, true) == 0);
             QTest::keyClick(board, place);
-            QVERIFY(std::ranges::count(w->game().blnGrid, true) == 1 && w->game().blnGrid[cell]);
+            QVERIFY(std::ranges::count(w->game().state().blnGrid, true) == 1 &&
+                    w->game().state().blnGrid[cell]);
         }
     }
 
@@ -299,13 +303,13 @@ class frmMainTest : public QObject {
                 parShown.quit();
         });
         w->dealMenu()->numberItem()->trigger();
-        const std::vector<int> first = w->game().dealtPieces;
+        const std::vector<int> first = w->game().state().dealtPieces;
         for (int i = 0; i < 34; ++i)  // the whole deal, whose par takes a while
             w->game().NextPiece();
         w->game().btnSkip_Click();
         w->dealMenu()->replayItem()->trigger();  // while it is sought
-        QVERIFY(w->game().dealtPieces == first);
-        w->game().intPiecesLeft = 0;  // a game of one piece
+        QVERIFY(w->game().state().dealtPieces == first);
+        w->game().setUpForTest({.piecesLeft = 0});  // a game of one piece
         w->game().btnSkip_Click();
         QTimer::singleShot(60000, &parShown, &QEventLoop::quit);
         parShown.exec();

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     for (int k = 1; k <= fitzel::kPieceCount; ++k) {
-        const std::string& shape = game.strShapes[k];
+        const std::string& shape = game.state().strShapes[k];
         if (shape.find_first_of("\r\n") != std::string::npos ||
             bytes.find(shape) == std::string::npos) {
             std::abort();
@@ -33,14 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every cell, and some that are not, with every piece: placements, refusals, blocks and
     // clearings.
     game.NewGame();
-    for (int turn = 0; turn < 35 && game.blnInGame; ++turn) {
+    for (int turn = 0; turn < 35 && game.state().blnInGame; ++turn) {
         for (int cell = 0; cell <= 26; ++cell) {
             game.picGrid_Click((cell * 7 + turn) % 27);
-            while (game.blnClearing) {
+            while (game.state().blnClearing) {
                 platform.fireNext();
             }
         }
-        if (game.blnInGame) {
+        if (game.state().blnInGame) {
             game.btnSkip_Click();
         }
     }

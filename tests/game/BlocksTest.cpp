@@ -1,4 +1,5 @@
 // Finding, scoring and clearing complete blocks, the re-check chain and clicks held meanwhile.
+#include <map>
 #include <random>
 
 #include "GameFixture.h"
@@ -25,7 +26,7 @@ std::vector<std::vector<int>> candidates() {
 
 TEST_F(BlocksTest, OnAnyBoardTheFirstCompleteCandidateIsTheOneScored) {
     // The search scores, empties and puts in the clearing slots the first complete candidate.
-    game.intPiecesLeft = 0;  // no clearing, so one search at a time
+    game.setUpForTest({.piecesLeft = 0});  // no clearing, so one search at a time
     const auto table = candidates();
     ASSERT_EQ(table.size(), 49u);
     std::vector<std::string> boards;  // each candidate alone and with each other, and random boards
@@ -52,13 +53,13 @@ TEST_F(BlocksTest, OnAnyBoardTheFirstCompleteCandidateIsTheOneScored) {
             after[n - 1] = '.';
         std::array<std::int16_t, 10> slots{};
         std::copy(block.begin(), block.end(), slots.end() - block.size());
-        for (int n = 1; n <= 25; ++n)
-            game.blnGrid[n] = board[n - 1] == '#';
-        game.intScore = 0;
+        game.setUpForTest({.filled = filledIn(board), .score = 0});
         game.CheckBlocks();
         // 9 cells score 30, 6 cells 15, 4 cells 5; the cells fill the last slots
-        const int points = block.size() == 9 ? 30 : block.size() == 6 ? 15 : block.empty() ? 0 : 5;
-        if (game.intScore != points || cells(game.blnGrid) != after || game.intClearCell != slots)
+        const std::map<std::size_t, int> points = {{0, 0}, {4, 5}, {6, 15}, {9, 30}};
+        const GameState& now = game.state();
+        if (now.intScore != points.at(block.size()) || cells(now.blnGrid) != after ||
+            now.intClearCell != slots)
             wrong.push_back(board);
     }
     EXPECT_TRUE(wrong.empty()) << wrong.size() << " boards wrong, the first: " << wrong.front();
@@ -71,31 +72,35 @@ TEST_F(BlocksTest, AScoredBlockVanishesCellByCellOnItsSchedule) {
         {{4, 5, 9, 10, 14, 15}, {200, 250, 300, 350, 400, 450}},
         {{13, 14, 15, 18, 19, 20, 23, 24, 25}, {250, 275, 300, 325, 350, 375, 400, 425, 450}},
     };
-    game.intPiecesLeft = 10;
     for (const auto& [block, times] : blocks) {
-        fill(block);
+        game.setUpForTest({.filled = block, .piecesLeft = 10});
         game.DrawBoard();
         game.CheckBlocks();
         const long found = fake.now();
         for (std::size_t i = 0; i < block.size(); ++i) {
             fake.advance(found + times[i] - 1 - fake.now());
             EXPECT_EQ(fake.board, boardOf({block.begin() + i, block.end()})) << times[i] - 1;
-            EXPECT_TRUE(game.blnClearing);
+            EXPECT_TRUE(game.state().blnClearing);
         }
         fake.advance(1);
         EXPECT_EQ(fake.board, boardOf({}));
-        EXPECT_FALSE(game.blnClearing || fake.fireNext()) << "each timer fired once";
+        EXPECT_FALSE(game.state().blnClearing || fake.fireNext()) << "each timer fired once";
     }
 }
 
 TEST_F(BlocksTest, APlacementScoresAtMostThreeBlocksAndAHeldClickWaitsForTheLast) {
     // Up to three blocks per placement, one a clearing; a click meanwhile waits for the last.
-    using Chain = std::tuple<std::string, int, std::vector<int>, std::vector<int>, int>;
+    struct Chain {
+        std::string board;        // with the cell about to be placed
+        int placed;               // that cell
+        std::vector<int> scores;  // the score after each search that finds a block
+        std::vector<int> left;    // the cells left
+        int held;                 // a cell clicked during the clearings (0: none)
+    };
     const std::vector<Chain> chains = {
-        // the board with the cell about to be placed, that cell, the score after each search that
-        // finds a block, the cells left, a cell clicked during the clearings (0: none). In turn: a
-        // 3x2 beats the 2x3 it overlaps; two 2x2; a full board, its last 2x2 waiting for the next
-        // placement; two overlapping 3x2; a 3x3 hides its inner blocks; four 2x2, the last waiting.
+        // In turn: a 3x2 beats the 2x3 it overlaps; two 2x2; a full board, its last 2x2 waiting
+        // for the next placement; two overlapping 3x2; a 3x3 hides its inner blocks; four 2x2,
+        // the last waiting.
         {"###..###..##.............", 8, {15}, {11, 12}, 13},
         {"##.####.##...............", 7, {5, 10}, {}, 13},
         {"#########################", 25, {30, 45, 60}, {19, 20, 24, 25}, 0},
@@ -106,23 +111,23 @@ TEST_F(BlocksTest, APlacementScoresAtMostThreeBlocksAndAHeldClickWaitsForTheLast
     start(1);
     for (auto [board, placed, scores, left, held] : chains) {
         SCOPED_TRACE(board);
-        game.intScore = 0;
-        for (int n = 1; n <= 25; ++n)
-            game.blnGrid[n] = n != placed && board[n - 1] == '#';
+        board[placed - 1] = '.';
+        game.setUpForTest({.filled = filledIn(board), .score = 0});
         game.picGrid_Click(placed);
         game.picGrid_Click(held);  // of two clicks during the clearings only the first is kept
         game.picGrid_Click(3);
         for (int score : scores) {  // each clearing's end redraws the board and searches again
-            EXPECT_EQ(game.intScore, score);
+            EXPECT_EQ(game.state().intScore, score);
             fake.advance(fake.interval(clearTimer(9)) - 1);
-            EXPECT_TRUE(game.blnClearing && !game.blnGrid[held]) << "the click waits";
+            EXPECT_TRUE(game.state().blnClearing) << "the click waits";
+            EXPECT_FALSE(game.state().blnGrid[held]) << "the click waits";
             fake.advance(1);
-            EXPECT_EQ(fake.board, cells(game.blnGrid)) << "redrawn as the clearing ends";
+            EXPECT_EQ(fake.board, cells(game.state().blnGrid)) << "redrawn as the clearing ends";
         }
         if (held)
             left.push_back(held);
         EXPECT_EQ(fake.board, boardOf(left));
-        EXPECT_EQ(game.intScore, scores.back());
+        EXPECT_EQ(game.state().intScore, scores.back());
     }
 }
 
@@ -130,16 +135,21 @@ TEST(HeldClick, BelongsToItsGameWhichEndsOnceWhateverTheClearingDoes) {
     // The end of the game and a new game drop a click held during a clearing.
     for (const bool newGame : {false, true}) {
         Program p;
+        std::vector<std::string> shapes(35, kSingle);
+        shapes[1] = "000011011";  // piece 2: a 2x2 square, its key square top left
+        p.writeShapes(shapes);
         p.start(2);
-        p.game.strShapes[2] = "000011011";  // a 2x2 square, its key square top left
-        p.game.intPiecesLeft = 1;           // the square is the next to last piece
+        p.game.setUpForTest({.piecesLeft = 1});  // the square is the next to last piece
         p.deal({5, 7});
         p.game.picGrid_Click(1);  // completes the 2x2 at cell 1: cleared until 400 ms
         p.game.picGrid_Click(13);
         p.fake.duringBox = [&] { p.fake.advance(400); };  // the clearing ends behind the box
-        newGame ? p.game.NewGame() : p.game.btnSkip_Click();
+        if (newGame)
+            p.game.NewGame();
+        else
+            p.game.btnSkip_Click();
         p.fake.advance(400);
-        EXPECT_EQ(cells(p.game.blnGrid), boardOf({}));
+        EXPECT_EQ(cells(p.game.state().blnGrid), boardOf({}));
         EXPECT_EQ(p.fake.boxes.size(), newGame ? 0u : 1u) << "the game ends once";
         EXPECT_EQ(p.fake.strip[4], newGame ? '0' : '2') << "piece 5, the old game's last";
         EXPECT_EQ(p.state(), newGame ? "Score\n0|Time Left\n10|piece 7|34 left|playing"

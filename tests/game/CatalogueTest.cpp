@@ -14,7 +14,7 @@ TEST(Catalogue, ReadsTheFirstThirtyFiveLinesWhateverTheirEnds) {
         p.fake.files[p.fake.path("Shapes.dat")] = bytes;
         p.game.LoadShapes();
         for (int k = 1; k <= 35; ++k)
-            EXPECT_EQ(p.game.strShapes[k], line(k)) << k;
+            EXPECT_EQ(p.game.state().strShapes[k], line(k)) << k;
     }
 }
 

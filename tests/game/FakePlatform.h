@@ -19,7 +19,8 @@ class FakePlatform : public NullPlatform {
     std::function<void()> duringBox = [] {};  // runs while a box is open
     std::vector<std::string> names;           // the name boxes' answers; then the proposed text
     std::vector<double> randoms;              // the deals' random values; then the deal's own draws
-    std::size_t asked = 0, drawn = 0;
+    std::size_t asked = 0;
+    std::size_t drawn = 0;
     std::set<std::string> unreadable, readOnly, locked;  // locked: by another copy
     Fault replaceFault;
     bool homeless = false;  // the player has no home folder
@@ -62,8 +63,11 @@ class FakePlatform : public NullPlatform {
         return locked.insert(path).second ? Fault{} : Fault{"another copy is saving"};
     }
     void unlockFile(const std::string& path) override { locked.erase(path); }
-    double random() override {
-        return drawn < randoms.size() ? randoms[drawn++] : NullPlatform::random();
+    // The next draw scripted, if any is left.
+    std::optional<double> scriptedDraw() {
+        if (drawn < randoms.size())
+            return randoms[drawn++];
+        return std::nullopt;
     }
 
   private:

@@ -9,7 +9,8 @@
 
 namespace fitzel::test {
 
-inline const std::string kSingle = "000010000", kPlus = "010111010";
+inline const std::string kSingle = "000010000";
+inline const std::string kPlus = "010111010";
 
 // A board as text from cell 1: '#' filled, '.' empty.
 inline std::string boardOf(const std::vector<int>& filled) {
@@ -17,6 +18,14 @@ inline std::string boardOf(const std::vector<int>& filled) {
     for (int n : filled)
         s[n - 1] = '#';
     return s;
+}
+// The filled cells of a board written as text.
+inline std::vector<int> filledIn(const std::string& board) {
+    std::vector<int> filled;
+    for (int n = 1; n <= 25; ++n)
+        if (board[n - 1] == '#')
+            filled.push_back(n);
+    return filled;
 }
 inline std::string cells(const std::array<bool, 26>& grid) {
     std::string s;
@@ -28,6 +37,7 @@ inline std::string cells(const std::array<bool, 26>& grid) {
 // One run of the program, its pieces single cells unless a test writes other shapes.
 struct Program {
     Program() {
+        game.scriptDraws([this] { return fake.scriptedDraw(); });
         writeShapes(std::vector<std::string>(35, kSingle));
         for (const char* name : {"GridEmpty", "GridFilled", "EGEmpty", "EGFilled"})
             fake.files[fake.path(name + std::string(".bmp"))] = "BM";
@@ -51,15 +61,12 @@ struct Program {
         for (int k : pieces)
             fake.randoms.push_back((k - 0.5) / 35);
     }
-    void fill(const std::vector<int>& filled) {
-        for (int n : filled)
-            game.blnGrid[n] = true;
-    }
     // The labels and the deal in one line, as "Score\n3|Time Left\n10|piece 6|33 left|playing".
     std::string state() const {
         return fake.scoreLabel + "|" + fake.timeLabel + "|piece " +
-               std::to_string(game.intCurrentPiece) + "|" + std::to_string(game.intPiecesLeft) +
-               " left|" + (game.blnInGame ? "playing" : "over");
+               std::to_string(game.state().intCurrentPiece) + "|" +
+               std::to_string(game.state().intPiecesLeft) + " left|" +
+               (game.state().blnInGame ? "playing" : "over");
     }
 
     FakePlatform fake;

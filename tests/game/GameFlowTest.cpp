@@ -24,11 +24,13 @@ TEST_F(GameFlowTest, APiecePassedOverByTimeOrSkipCostsSevenPointsDownToZeroButTh
     fake.advance(999);
     EXPECT_EQ(fake.timeLabel, "Time Left\n10");
 
-    game.intPiecesLeft = 0;  // piece 7 is the last
+    game.setUpForTest({.piecesLeft = 0});  // piece 7 is the last
     game.AddScore(20);
     // The turn timer stops before the game-over box, and the game is over before the name box.
     std::vector<int> seen;  // as each box opens: 2 in a game, + 1 the turn timer running
-    fake.duringBox = [&] { seen.push_back(2 * game.blnInGame + fake.running(TimerId::TimeLeft)); };
+    fake.duringBox = [&] {
+        seen.push_back(2 * game.state().blnInGame + fake.running(TimerId::TimeLeft));
+    };
     fake.advance(9001);
     EXPECT_EQ(state(), "Score\n20|Time Left\n0|piece 7|0 left|over");
     EXPECT_EQ(fake.boxes[0], "Fitzel! - Game Over!|Game Over - No Pieces Left!     ");

@@ -46,8 +46,8 @@ TEST(HighScoreFile, LinesEndAtCarriageReturnsAndScoresAreLeadingNumbers) {
 }
 
 struct HighScoresTest : GameTest {
-    const std::string config = fake.path("Config.cfg"),
-                      own = *fake.userDataFolder() + "/Config.cfg";
+    const std::string config = fake.path("Config.cfg");
+    const std::string own = *fake.userDataFolder() + "/Config.cfg";
     const HighNames names{"", "Ann", "Ben", "Cy", "Dee", "Eve"};
     const std::string table = encodeHighScoreFile({0, 100, 80, 60, 40, 20}, names);
     const std::string ask = "Fitzel! - Player Name.|Please enter your name.     |";
@@ -94,35 +94,47 @@ TEST_F(HighScoresTest, WhereTheTableIsKeptAndWhatHappensWhenItCannotBe) {
         encodeHighScoreFile({0, 100, 85, 80, 60, 40}, {"", "Ann", "Me", "Ben", "Cy", "Dee"});
     const std::string theirs =
         encodeHighScoreFile({0, 500, 400, 300, 200, 100}, {"", "V", "W", "X", "Y", "Z"});
-    const std::vector<std::tuple<std::string, int, std::string, std::string, std::string>> cases = {
-        // what happens, the score, the tables then beside the program and in the player's folder,
-        // what the last box tells when it is not the name box
-        {"portable", 85, entered, "", ""},
-        {"installed", 85, table, entered, ""},
-        {"installed, shipped table unreadable", 85, table, encodeHighScoreFile({0, 85}, {"", "Me"}),
-         "You got the high score!"},
-        {"installed, no home", 150, table, "", "no home folder"},
-        {"unreadable", 150, table, "", "permission denied"},
-        {"disk full", 150, table, "", "disk full"},
-        {"locked", 150, table, "", "another copy is saving"},
-        {"theirs", 350,
-         encodeHighScoreFile({0, 500, 400, 350, 300, 200}, {"", "V", "W", "Me", "X", "Y"}), "", ""},
-        {"theirs", 90, theirs, "", "no longer makes the table"},
+    struct Case {
+        std::string what;
+        int score;
+        std::string beside;  // the table then beside the program
+        std::string inOwn;   // and in the player's folder
+        std::string told;    // what the last box tells when it is not the name box
+        std::function<void(Program&)> setUp;
     };
-    for (const auto& [what, score, beside, inOwn, told] : cases) {
+    const auto installed = [](Program& p) { p.fake.readOnly.insert(p.fake.programFolder()); };
+    const auto theirsMeanwhile = [&](Program& p) {
+        p.fake.duringBox = [&p, &theirs, this] { p.fake.files[config] = theirs; };
+    };
+    const std::vector<Case> cases = {
+        {"portable", 85, entered, "", "", [](Program&) {}},
+        {"installed", 85, table, entered, "", installed},
+        {"installed, shipped table unreadable", 85, table, encodeHighScoreFile({0, 85}, {"", "Me"}),
+         "You got the high score!",
+         [&](Program& p) {
+             installed(p);
+             p.fake.unreadable.insert(config);
+         }},
+        {"installed, no home", 150, table, "", "no home folder",
+         [&](Program& p) {
+             installed(p);
+             p.fake.homeless = true;
+         }},
+        {"unreadable", 150, table, "", "permission denied",
+         [&](Program& p) { p.fake.unreadable.insert(config); }},
+        {"disk full", 150, table, "", "disk full",
+         [](Program& p) { p.fake.replaceFault = "disk full"; }},
+        {"locked", 150, table, "", "another copy is saving",
+         [&](Program& p) { p.fake.locked.insert(config + ".lock"); }},
+        {"theirs, entered", 350,
+         encodeHighScoreFile({0, 500, 400, 350, 300, 200}, {"", "V", "W", "Me", "X", "Y"}), "", "",
+         theirsMeanwhile},
+        {"theirs, no longer entered", 90, theirs, "", "no longer makes the table", theirsMeanwhile},
+    };
+    for (const auto& [what, score, beside, inOwn, told, setUp] : cases) {
         Program p;
         p.fake.files[config] = table;
-        if (what.starts_with("installed"))
-            p.fake.readOnly.insert(p.fake.programFolder());
-        p.fake.homeless = what.ends_with("no home");
-        if (what.ends_with("unreadable"))
-            p.fake.unreadable.insert(config);
-        if (what == "disk full")
-            p.fake.replaceFault = what;
-        if (what == "locked")
-            p.fake.locked.insert(config + ".lock");
-        if (what == "theirs")
-            p.fake.duringBox = [&] { p.fake.files[config] = theirs; };
+        setUp(p);
         p.fake.names = {"Me"};
         p.game.CheckHighScore(static_cast<std::int16_t>(score));
         EXPECT_EQ(p.fake.files[config] + "|" + p.fake.files[own], beside + "|" + inOwn) << what;

@@ -4,8 +4,8 @@
 
 #include "GameFixture.h"
 #include "GreedyPlayer.h"
+#include "game/Deal.h"
 #include "game/Par.h"
-#include "platform/Deal.h"
 
 namespace fitzel::test {
 
@@ -22,9 +22,8 @@ struct RealDeal : Program {
             game.NextPiece();
     }
     std::vector<std::string> patterns(std::size_t count = 35) const {
-        std::vector<std::string> dealt;
-        for (std::size_t i = 0; i < count && i < game.dealtPieces.size(); ++i)
-            dealt.push_back(game.strShapes[game.dealtPieces[i]]);
+        std::vector<std::string> dealt = game.dealtPatterns();
+        dealt.resize(std::min(count, dealt.size()));
         return dealt;
     }
 };
@@ -34,17 +33,19 @@ const std::atomic<bool> kGoOn{false};
 TEST(DealTest, ANumberDealsTheSamePiecesEverywhereANewGameAFreshOneAndThePlayerTypesIt) {
     RealDeal p;
     p.deal(1234567);  // as it is on every machine
-    EXPECT_EQ(p.game.dealtPieces, (std::vector<int>{35, 27, 23, 2,  4,  16, 9,  5,  10, 6,  3,  19,
-                                                    33, 20, 24, 25, 11, 1,  13, 29, 22, 21, 12, 18,
-                                                    34, 14, 31, 8,  28, 32, 26, 7,  15, 17, 30}));
-    const std::vector<int> dealt = p.game.dealtPieces;
-    p.deal(1234568), p.deal(1234567);  // again, after another
-    EXPECT_EQ(p.game.dealtPieces, dealt);
+    EXPECT_EQ(
+        p.game.state().dealtPieces,
+        (std::vector<int>{35, 27, 23, 2,  4,  16, 9,  5,  10, 6, 3,  19, 33, 20, 24, 25, 11, 1,
+                          13, 29, 22, 21, 12, 18, 34, 14, 31, 8, 28, 32, 26, 7,  15, 17, 30}));
+    const std::vector<int> dealt = p.game.state().dealtPieces;
+    p.deal(1234568);
+    p.deal(1234567);  // again, after another
+    EXPECT_EQ(p.game.state().dealtPieces, dealt);
     p.game.NewGame();  // File > New takes a fresh number; so does the next run
-    const std::uint64_t fresh = p.game.dealNumber;
+    const std::uint64_t fresh = p.game.state().dealNumber;
     p.game.NewGame();
-    EXPECT_TRUE(p.game.dealNumber != fresh && fresh >= 1 && fresh <= kLastDeal);
-    EXPECT_NE(DealNumbers().next(), DealNumbers().next());
+    EXPECT_NE(p.game.state().dealNumber, fresh);
+    EXPECT_TRUE(fresh >= 1 && fresh <= kLastDeal);
     EXPECT_TRUE(unitFraction(0) == 0 && unitFraction(~0ull) < 1) << "every draw in [0, 1)";
     // What the player types for a deal number: digits, from 1 to the last, blanks around.
     // clang-format off
@@ -118,13 +119,16 @@ TEST(ParTest, OnShortDealsTheSearchFindsWhatEveryPlayTriedGives) {
             << par.score << " for " << ::testing::PrintToString(pieces);
     }
     Program real;  // the real game, played the best way found: both blocks of the next to last
+    std::vector<std::string> shapes(35, "000000000");
+    std::copy(two.begin(), two.end(), shapes.begin());
+    real.writeShapes(shapes);
     real.start(1);
-    for (int k = 1; k <= 4; ++k)
-        real.game.strShapes[k] = k < 4 ? two[k - 1] : "000000000";
-    real.game.intPiecesLeft = 3;
+    real.game.setUpForTest({.piecesLeft = 3});
     real.deal({2, 3, 4});
-    for (int cell : {9, 6, 8})
-        real.game.picGrid_Click(cell), real.fake.advance(1000);
+    for (int cell : {9, 6, 8}) {
+        real.game.picGrid_Click(cell);
+        real.fake.advance(1000);
+    }
     real.fake.advance(10000);
     EXPECT_EQ(real.state(), "Score\n20|Time Left\n0|piece 4|0 left|over");
     std::atomic<bool> cancelled{true};
@@ -142,29 +146,33 @@ TEST(ParTest, NoPlayerOfTheRealGameBeatsIt) {
     for (std::uint64_t number = 1; number <= 12; ++number) {
         RealDeal p;
         p.game.NewDeal(number);
-        p.game.intPiecesLeft = 9;  // ten pieces
-        if (number % 2 == 0)
-            greedy::playOne(p.game, p.fake);
+        p.game.setUpForTest({.piecesLeft = 9});  // ten pieces
+        if (number % 2 == 0) {
+            EXPECT_EQ(greedy::playOne(p.game, p.fake).surprises, 0) << "as playOut foresaw";
+        }
         std::vector<int> chosen;  // cells, 0 for a skip or the time running out (the last free)
-        while (p.game.blnInGame) {
+        while (p.game.state().blnInGame) {
             std::vector<int> fits{0};
             for (int cell = 1; cell <= 25; ++cell)
                 if (p.game.placementAt(cell).fits)
                     fits.push_back(cell);
             chosen.push_back(fits[chance() % fits.size()]);
-            chosen.back() != 0                              ? p.game.picGrid_Click(chosen.back())
-            : p.game.intPiecesLeft != 0 && chance() % 2 > 0 ? p.game.btnSkip_Click()
-                                                            : p.fake.advance(10000);
-            while (p.game.blnClearing)
+            if (chosen.back() != 0)
+                p.game.picGrid_Click(chosen.back());
+            else if (p.game.state().intPiecesLeft != 0 && chance() % 2 > 0)
+                p.game.btnSkip_Click();
+            else
+                p.fake.advance(10000);
+            while (p.game.state().blnClearing)
                 p.fake.fireNext();
         }
         std::pair<std::uint32_t, int> foreseen{0, 0};
         for (std::size_t i = 0; i < chosen.size(); ++i)
             foreseen = choose(p.patterns(), i, foreseen.first, foreseen.second, chosen[i]).value();
-        EXPECT_TRUE(number % 2 == 0 || foreseen.second == p.game.intScore) << number;
+        EXPECT_TRUE(number % 2 == 0 || foreseen.second == p.game.state().intScore) << number;
         const Par par = findPar(p.patterns(), kParBudget, kGoOn);
-        EXPECT_TRUE(par.proven && par.score >= p.game.intScore)
-            << number << ": " << par.score << " < " << p.game.intScore;
+        EXPECT_TRUE(par.proven && par.score >= p.game.state().intScore)
+            << number << ": " << par.score << " < " << p.game.state().intScore;
     }
 }
 

@@ -15,7 +15,8 @@ TEST(Placement, TheEdgeTestRefusesExactlyThePositionsThatLeaveOrWrap) {
         for (int n = 0; n <= 26; ++n) {
             bool fits = n >= 1 && n <= 25;
             for (int j = 1; j <= 9 && fits; ++j) {
-                const int row = (n - 1) / 5 + (j - 1) / 3 - 1, col = (n - 1) % 5 + (j - 1) % 3 - 1;
+                const int row = (n - 1) / 5 + (j - 1) / 3 - 1;
+                const int col = (n - 1) % 5 + (j - 1) % 3 - 1;
                 const bool empty = j <= static_cast<int>(pattern.size()) && pattern[j - 1] == '0';
                 fits = j == 5 || empty || (row >= 0 && row <= 4 && col >= 0 && col <= 4);
             }
@@ -26,31 +27,36 @@ TEST(Placement, TheEdgeTestRefusesExactlyThePositionsThatLeaveOrWrap) {
 
 TEST(Placement, AClickPlacesThePieceOnlyWhereItFits) {
     // A click places the piece where it fits on empty cells; elsewhere nothing changes.
-    const std::vector<std::tuple<std::string, std::vector<int>, int, std::vector<int>, std::string>>
-        clicks = {
-            // pattern, cells filled before, the clicked cell, cells filled after, the preview. A
-            // piece covers its exact "1" positions and a key square "1" or "2"; the preview shows
-            // every digit but "0" filled.
-            {kPlus, {}, 7, {2, 6, 7, 8, 12}, ".#.###.#."},
-            {"000020000", {}, 13, {13}, "....#...."},
-            {"010101010", {13}, 13, {8, 12, 13, 14, 18}, ".#.#.#.#."},  // key square "0"
-            {"1x2x2x1x1", {}, 13, {7, 13, 17, 19}, "#.#.#.#.#"},        // a "2" covers only as key
-            {"0000100001111", {}, 13, {13}, "....#...."},
-            {"0000200", {}, 13, {13}, "....#...."},
-            {"111111111", {25}, 19, {}, "#########"},
-            {"900050009", {}, 13, {}, "#...#...#"},  // covers nothing
-            {kPlus, {}, 1, {}, ".#.###.#."},
-            {"000011000", {}, 10, {}, "....##..."},  // would wrap onto the next row
-            {"000110000", {}, 6, {}, "...##...."},
-            {kPlus, {12}, 7, {}, ".#.###.#."},
-            {kSingle, {}, 0, {}, "....#...."},
-        };
+    struct Click {
+        std::string pattern;
+        std::vector<int> filled;  // before
+        int cell;                 // clicked
+        std::vector<int> placed;  // filled after, none when the piece is refused
+        std::string preview;
+    };
+    // A piece covers its exact "1" positions and a key square "1" or "2"; the preview shows every
+    // digit but "0" filled.
+    const std::vector<Click> clicks = {
+        {kPlus, {}, 7, {2, 6, 7, 8, 12}, ".#.###.#."},
+        {"000020000", {}, 13, {13}, "....#...."},
+        {"010101010", {13}, 13, {8, 12, 13, 14, 18}, ".#.#.#.#."},  // key square "0"
+        {"1x2x2x1x1", {}, 13, {7, 13, 17, 19}, "#.#.#.#.#"},        // a "2" covers only as key
+        {"0000100001111", {}, 13, {13}, "....#...."},
+        {"0000200", {}, 13, {13}, "....#...."},
+        {"111111111", {25}, 19, {}, "#########"},
+        {"900050009", {}, 13, {}, "#...#...#"},  // covers nothing
+        {kPlus, {}, 1, {}, ".#.###.#."},
+        {"000011000", {}, 10, {}, "....##..."},  // would wrap onto the next row
+        {"000110000", {}, 6, {}, "...##...."},
+        {kPlus, {12}, 7, {}, ".#.###.#."},
+        {kSingle, {}, 0, {}, "....#...."},
+    };
     for (const auto& [pattern, filled, cell, placed, preview] : clicks) {
         Program p;
         p.writeShapes(std::vector<std::string>(35, pattern));
         p.start(1);
         EXPECT_EQ(p.fake.preview, preview) << pattern;
-        p.fill(filled);
+        p.game.setUpForTest({.filled = filled});
         p.game.DrawBoard();
         p.deal({9});
         p.game.picGrid_Click(cell);
@@ -61,6 +67,24 @@ TEST(Placement, AClickPlacesThePieceOnlyWhereItFits) {
                                  std::string(placed.empty() ? "piece 1|34" : "piece 9|33") +
                                  " left|playing");
     }
+}
+
+TEST(Placement, NothingIsShownBeforehandOutsideAGame) {
+    // Before the first game and after a game's end no cell shows a placement; during one it does.
+    Program p;
+    p.game.LoadShapes();
+    const auto shown = [&p] {
+        int cells = 0;
+        for (int n = 1; n <= 25; ++n)
+            cells += p.game.placementAt(n).cells != PlacementView{}.cells ? 1 : 0;
+        return cells;
+    };
+    EXPECT_EQ(shown(), 0) << "before the first game";
+    p.start(1);
+    EXPECT_EQ(shown(), 25) << "a single cell, anywhere";
+    p.game.setUpForTest({.piecesLeft = 0});
+    p.game.btnSkip_Click();
+    EXPECT_EQ(shown(), 0) << "after the game's end";
 }
 
 }  // namespace fitzel::test

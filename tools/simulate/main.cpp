@@ -3,7 +3,7 @@
 // Usage: simulate <data folder> [games, 1000] [seed, 1] [lowest mean allowed, 0]
 //
 // The player is GreedyPlayer.h's. Ends with 1 when a placement scored other than the player's
-// scratch copy of the game foresaw, or when the mean score is below the lowest allowed.
+// playOut foresaw, or when the mean score is below the lowest allowed.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     modGeneral game(platform);
+    game.Randomize();
     game.LoadShapes();
 
     std::vector<int> scores;
