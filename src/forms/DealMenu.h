@@ -18,12 +18,14 @@ class QMenuBar;
 
 namespace fitzel {
 
+class PlayerOptions;
+
 class DealMenu : public QObject {
     Q_OBJECT
   public:
     // Adds the menu to the bar. `startDeal` starts a game dealt from a number as File > New
-    // starts one. The game's events come here from now on.
-    DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform,
+    // starts one. The game's events come here from now on. The options outlive the menu.
+    DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform, PlayerOptions& options,
              std::function<void(std::uint64_t)> startDeal);
     // Stops a search still running and waits for it: it ends within milliseconds.
     ~DealMenu() override;
@@ -45,6 +47,7 @@ class DealMenu : public QObject {
 
     modGeneral& game_;
     Platform& platform_;
+    PlayerOptions& options_;
     std::function<void(std::uint64_t)> startDeal_;
     QAction* replay_ = nullptr;
     QAction* number_ = nullptr;

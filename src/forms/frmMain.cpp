@@ -16,7 +16,6 @@
 #include "forms/Lettering.h"
 #include "forms/MainLayout.h"
 #include "forms/PictureBox.h"
-#include "forms/PlayerOptions.h"
 #include "forms/QtPlatform.h"
 #include "forms/ScriptLabel.h"
 #include "forms/SmallWindow.h"
@@ -38,8 +37,6 @@ const QColor kPanelBorder(0, 0, 0);
 const QColor kFrameRed(255, 0, 0);
 const QColor kCellGrey(128, 128, 128);
 constexpr int kFrameWidth = 2;
-
-constexpr char kPreviewSetting[] = "Options/PlacementPreview";
 
 constexpr char kExitQuestion[] = "A game is still in progress! Are you sure you want to exit?     ";
 constexpr char kExitTitle[] = "Fitzel! - Exit?";
@@ -223,14 +220,15 @@ void frmMain::buildMenus() {
     previewOption_ = options->addAction(QStringLiteral("Show Placement &Preview"));
     previewOption_->setObjectName("mnuOptionsItem1");
     previewOption_->setCheckable(true);
-    previewOption_->setChecked(playerOptions()->value(kPreviewSetting, true).toBool());
+    previewOption_->setChecked(options_.placementPreview());
     overlay_->setPreviewShown(previewOption_->isChecked());
     connect(previewOption_, &QAction::toggled, this, [this](bool on) {
-        playerOptions()->setValue(kPreviewSetting, on);
+        options_.setPlacementPreview(on);
         overlay_->setPreviewShown(on);
     });
 
-    deals_ = new DealMenu(menuBar(), *game_, *platform_, [this](std::uint64_t n) { startDeal(n); });
+    deals_ = new DealMenu(menuBar(), *game_, *platform_, options_,
+                          [this](std::uint64_t n) { startDeal(n); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName("mnuHelp");

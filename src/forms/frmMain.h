@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "forms/PlayerOptions.h"
 #include "game/modGeneral.h"
 
 class QAction;
@@ -45,8 +46,6 @@ class frmMain : public QMainWindow {
     // The area below the menu bar that holds every control.
     QWidget* clientArea() const { return client_; }
     BoardOverlay* boardOverlay() const { return overlay_; }
-    // Options > Show Placement Preview.
-    QAction* previewOption() const { return previewOption_; }
     DealMenu* dealMenu() const { return deals_; }
 
     void Form_Load();
@@ -88,10 +87,11 @@ class frmMain : public QMainWindow {
     QLabel* lblScore_ = nullptr;
     QPushButton* btnSkip_ = nullptr;
     BoardOverlay* overlay_ = nullptr;
-    QAction* previewOption_ = nullptr;
+    QAction* previewOption_ = nullptr;  // Options > Show Placement Preview
     DealMenu* deals_ = nullptr;
     std::array<QTimer*, kTimerCount> timers_{};
     QPointer<frmScores> scores_;
+    PlayerOptions options_;
     bool ending_ = false;
 
     // The game is destroyed before the platform it calls through.
