@@ -1,4 +1,4 @@
-// The About window: its texts and icon, the web link, and finding and starting System Info.
+// The About window: its texts and icon, the web link, and the System Info button.
 #include "forms/frmAbout.h"
 
 #include <QFont>
@@ -12,14 +12,10 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <stdexcept>
-
+#include "forms/BrokenDataFile.h"
 #include "forms/Pictures.h"
-#include "forms/QtPlatform.h"
 #include "forms/SmallWindow.h"
+#include "forms/SystemInfo.h"
 #include "game/DataFiles.h"
 #include "game/modGeneral.h"
 
@@ -29,22 +25,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("Fitzel! - About.");
 const QString kUnavailable = QStringLiteral("System Information is unavailable at this time.     ");
-
-// Where the system-information program is registered: first its full path, then its folder.
-const std::string kSysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string kSysInfoValue = "PATH";
-const std::string kSysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const std::string kSysInfoFolderValue = "MSINFO";
-const std::string kSysInfoFile = "MSINFO32.EXE";
-#ifdef _WIN32
-constexpr char kFolderSeparator = '\\';
-#else
-constexpr char kFolderSeparator = '/';
-#endif
-
-// The access the registry keys are opened with.
-constexpr std::uint32_t kKeyAccess = 0x2003F;
-constexpr std::uint32_t kValueBufferSize = 1024;
 
 const QColor kLinkColour(0, 0, 255);
 const QColor kLinkPressedColour(0, 0, 128);
@@ -67,11 +47,6 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
     created->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
                          pixelsFromTwips(height));
     return created;
-}
-
-std::string hexByte(std::uint8_t byte) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[byte >> 4], kDigits[byte & 0xF]};
 }
 
 }  // namespace
@@ -135,13 +110,12 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
 void frmAbout::Form_Load() {
     const QString iconPath =
         QString::fromStdString(pathInFolder(programFolder_.toStdString(), piecePictureFile(10)));
-    QPixmap icon;
-    const QString fault = loadIconCell(iconPath, icon);
-    if (!fault.isEmpty()) {
-        reportBrokenDataFile(parentWidget(), iconPath, fault);
+    const Read<QPixmap> icon = loadIconCell(iconPath);
+    if (icon.fault) {
+        reportBrokenDataFile(parentWidget(), iconPath, QString::fromStdString(*icon.fault));
     }
-    picIcon->setPixmap(icon);
-    picIcon->resize(icon.size());
+    picIcon->setPixmap(icon.value);
+    picIcon->resize(icon.value.size());
 
     lblVersion->setText(QStringLiteral("Version %1.%2.%3")
                             .arg(FITZEL_VERSION_MAJOR)
@@ -155,17 +129,16 @@ void frmAbout::Form_Load() {
     lblWeb->setText(kWebBase + QStringLiteral("Fitzel"));
 }
 
-QString frmAbout::loadIconCell(const QString& path, QPixmap& cell) {
-    QString fault;
-    const QImage picture = readPicture(path, fault);
-    if (picture.isNull()) {
-        return fault;
+Read<QPixmap> frmAbout::loadIconCell(const QString& path) {
+    const Read<QImage> picture = readPicture(path);
+    if (picture.fault) {
+        return {QPixmap(), picture.fault};
     }
-    cell = cutIntoThirds(QPixmap::fromImage(picture))[0];
+    const QPixmap cell = cutIntoThirds(QPixmap::fromImage(picture.value))[0];
     if (cell.isNull()) {
-        return QStringLiteral("The picture is too narrow to hold three cells.");
+        return {QPixmap(), "The picture is too narrow to hold three cells."};
     }
-    return {};
+    return {cell, std::nullopt};
 }
 
 void frmAbout::paintEvent(QPaintEvent* event) {
@@ -220,63 +193,8 @@ void frmAbout::cmdSysInfo_Click() {
     StartSysInfo();
 }
 
-bool frmAbout::GetKeyValue(RegistryRoot KeyRoot, const std::string& KeyName,
-                           const std::string& SubKeyRef, std::string& KeyVal) {
-    RegistryKey hKey = 0;
-    if (registry_.openKey(KeyRoot, KeyName, 0, kKeyAccess, hKey) != kRegistrySuccess) {
-        KeyVal.clear();
-        registry_.closeKey(hKey);
-        return false;
-    }
-
-    std::array<std::uint8_t, kValueBufferSize> tmpVal{};
-    std::uint32_t KeyValSize = kValueBufferSize;
-    std::uint32_t KeyValType = 0;
-    if (registry_.queryValue(hKey, SubKeyRef, KeyValType, tmpVal.data(), KeyValSize) !=
-        kRegistrySuccess) {
-        KeyVal.clear();
-        registry_.closeKey(hKey);
-        return false;
-    }
-
-    // The last byte written is at position KeyValSize, counting from 1; there must be one.
-    if (KeyValSize == 0 || KeyValSize > kValueBufferSize) {
-        registry_.closeKey(hKey);
-        throw std::out_of_range("The registry value's size is outside its buffer.");
-    }
-    const std::size_t kept = tmpVal[KeyValSize - 1] == 0 ? KeyValSize - 1 : KeyValSize;
-    const std::string value(reinterpret_cast<const char*>(tmpVal.data()), kept);
-
-    if (KeyValType == kRegSz) {
-        KeyVal = value;
-    } else if (KeyValType == kRegDword) {
-        for (std::size_t i = value.size(); i > 0; --i) {
-            KeyVal += hexByte(static_cast<std::uint8_t>(value[i - 1]));
-        }
-        KeyVal = "&h" + KeyVal;
-    }
-
-    registry_.closeKey(hKey);
-    return true;
-}
-
 void frmAbout::StartSysInfo() {
-    bool started = false;
-    try {
-        std::string SysInfoPath;
-        if (GetKeyValue(kHKeyLocalMachine, kSysInfoKey, kSysInfoValue, SysInfoPath)) {
-            started = services_.startProgram(SysInfoPath);
-        } else if (GetKeyValue(kHKeyLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue,
-                               SysInfoPath)) {
-            const std::string program = SysInfoPath + kFolderSeparator + kSysInfoFile;
-            if (services_.fileExists(program)) {
-                started = services_.startProgram(program);
-            }
-        }
-    } catch (const std::exception&) {
-        started = false;
-    }
-    if (!started) {
+    if (startSystemInfo(registry_, services_)) {
         QMessageBox box(QMessageBox::NoIcon, kCaption, kUnavailable, QMessageBox::Ok, this);
         box.exec();
     }

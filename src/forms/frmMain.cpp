@@ -149,7 +149,7 @@ void frmMain::buildControls() {
     }
 
     const QPixmap boardCell =
-        loadPicture(QStringLiteral(":/cell_board.png"), devicePixelRatio()).pixmap;
+        loadPicture(QStringLiteral(":/cell_board.png"), devicePixelRatio()).value;
     for (int n = 1; n <= kBoardCells; ++n) {
         auto* pic = new PictureBox(client_);
         pic->setObjectName(QStringLiteral("picGrid%1").arg(n));
@@ -161,7 +161,7 @@ void frmMain::buildControls() {
     }
 
     const QPixmap previewCell =
-        loadPicture(QStringLiteral(":/cell_preview.png"), devicePixelRatio()).pixmap;
+        loadPicture(QStringLiteral(":/cell_preview.png"), devicePixelRatio()).value;
     for (int n = 1; n <= kPreviewCells; ++n) {
         const bool key = n == 5;
         auto* pic = new PictureBox(client_, key);
