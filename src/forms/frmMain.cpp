@@ -208,12 +208,12 @@ void frmMain::buildMenus() {
     QAction* item = file->addAction(QStringLiteral("&New"));
     item->setObjectName("mnuFileItem1");
     item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(1); });
+    connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(FileItem::New); });
     file->addSeparator()->setObjectName("mnuFileItem2");
     item = file->addAction(QStringLiteral("E&xit"));
     item->setObjectName("mnuFileItem3");
     item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(3); });
+    connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(FileItem::Exit); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName("mnuOptions");
@@ -235,14 +235,15 @@ void frmMain::buildMenus() {
     item = help->addAction(QStringLiteral("How To &Play"));
     item->setObjectName("mnuHelpItem1");
     item->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(1); });
+    connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(HelpItem::HowToPlay); });
     item = help->addAction(QStringLiteral("Show High Scores"));
     item->setObjectName("mnuHelpItem2");
-    connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(2); });
+    connect(item, &QAction::triggered, this,
+            [this] { mnuHelpItem_Click(HelpItem::ShowHighScores); });
     help->addSeparator()->setObjectName("mnuHelpItem3");
     item = help->addAction(QStringLiteral("&About"));
     item->setObjectName("mnuHelpItem4");
-    connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(4); });
+    connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(HelpItem::About); });
 }
 
 void frmMain::buildTimers() {
@@ -267,20 +268,18 @@ void frmMain::Form_Load() {
     platform_->readCellPicturesAhead();
 }
 
-void frmMain::mnuFileItem_Click(int index) {
-    switch (index) {
-        case 1:
+void frmMain::mnuFileItem_Click(FileItem item) {
+    switch (item) {
+        case FileItem::New:
             startDeal(std::nullopt);
             break;
-        case 3:
+        case FileItem::Exit:
             if (game_->blnInGame &&
                 platform_->messageBox(kExitQuestion, kExitTitle, BoxIcon::Question,
                                       BoxButtons::YesNo) != BoxAnswer::Yes) {
                 return;
             }
             endProgram();
-            break;
-        default:
             break;
     }
 }
@@ -290,19 +289,17 @@ void frmMain::startDeal(std::optional<std::uint64_t> number) {
     play([this, number] { number ? game_->NewDeal(*number) : game_->NewGame(); });
 }
 
-void frmMain::mnuHelpItem_Click(int index) {
-    switch (index) {
-        case 1:
+void frmMain::mnuHelpItem_Click(HelpItem item) {
+    switch (item) {
+        case HelpItem::HowToPlay:
             showModal(new frmHelp(this));
             break;
-        case 2:
+        case HelpItem::ShowHighScores:
             showScoresWindow();
             break;
-        case 4:
+        case HelpItem::About:
             showModal(
                 new frmAbout(*game_, QString::fromStdString(platform_->programFolder()), this));
-            break;
-        default:
             break;
     }
 }

@@ -48,13 +48,16 @@ class frmMain : public QMainWindow {
     BoardOverlay* boardOverlay() const { return overlay_; }
     DealMenu* dealMenu() const { return deals_; }
 
+    // The File menu's items, numbered from the top (2 is the separator).
+    enum class FileItem { New = 1, Exit = 3 };
+    // The Help menu's items, numbered from the top (3 is the separator).
+    enum class HelpItem { HowToPlay = 1, ShowHighScores = 2, About = 4 };
+
     void Form_Load();
-    // File: 1 New, 2 (separator), 3 Exit.
-    void mnuFileItem_Click(int index);
+    void mnuFileItem_Click(FileItem item);
     // Starts a new game, as File > New does, dealt from the number or from a fresh one.
     void startDeal(std::optional<std::uint64_t> number);
-    // Help: 1 How To Play, 2 Show High Scores, 3 (separator), 4 About.
-    void mnuHelpItem_Click(int index);
+    void mnuHelpItem_Click(HelpItem item);
     // Shows the high-score window modally. It cannot be shown twice: when it is already open
     // (opened from the menu while the game ended behind it), it shows the new table.
     void showScoresWindow();
