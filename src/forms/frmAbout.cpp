@@ -15,6 +15,7 @@
 #include "forms/BrokenDataFile.h"
 #include "forms/Pictures.h"
 #include "forms/SmallWindow.h"
+#include "forms/SmallWindowLayout.h"
 #include "forms/SystemInfo.h"
 #include "game/DataFiles.h"
 #include "game/modGeneral.h"
@@ -29,23 +30,21 @@ const QString kUnavailable = QStringLiteral("System Information is unavailable a
 const QColor kLinkColour(0, 0, 255);
 const QColor kLinkPressedColour(0, 0, 128);
 
-QLabel* label(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+QLabel* label(QWidget* parent, const QString& name, const Twips& place) {
     auto* created = new QLabel(parent);
     created->setObjectName(name);
     created->setTextFormat(Qt::PlainText);
     created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     created->setWordWrap(true);
-    created->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
-                         pixelsFromTwips(height));
+    created->setGeometry(place.pixels());
     return created;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                    int width, int height) {
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
+                    const Twips& place) {
     auto* created = new QPushButton(caption, parent);
     created->setObjectName(name);
-    created->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
-                         pixelsFromTwips(height));
+    created->setGeometry(place.pixels());
     return created;
 }
 
@@ -64,9 +63,9 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     setWindowTitle(kCaption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(pixelsFromTwips(5730), pixelsFromTwips(3555));
+    setFixedSize(layout::about::kWindow.pixels().size());
 
-    cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 4245, 2625, 1260, 345);
+    cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), layout::about::kOK);
     // The default button (Enter) and the cancel button (Escape).
     cmdOK->setDefault(true);
     setEscapeCloses(true);
@@ -76,19 +75,18 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setFrameShape(QFrame::NoFrame);
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picIcon->setGeometry(pixelsFromTwips(240), pixelsFromTwips(240), pixelsFromTwips(540),
-                         pixelsFromTwips(540));
+    picIcon->setGeometry(layout::about::kIcon.pixels());
 
-    cmdSysInfo = button(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."), 4260,
-                        3075, 1245, 345);
+    cmdSysInfo = button(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."),
+                        layout::about::kSysInfo);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
-    lblDescription = label(this, QStringLiteral("lblDescription"), 1050, 1125, 3885, 1170);
-    lblDisclaimer = label(this, QStringLiteral("lblDisclaimer"), 255, 2625, 3870, 345);
-    lblTitle = label(this, QStringLiteral("lblTitle"), 1050, 240, 3885, 480);
-    lblVersion = label(this, QStringLiteral("lblVersion"), 1050, 780, 3885, 225);
+    lblDescription = label(this, QStringLiteral("lblDescription"), layout::about::kDescription);
+    lblDisclaimer = label(this, QStringLiteral("lblDisclaimer"), layout::about::kDisclaimer);
+    lblTitle = label(this, QStringLiteral("lblTitle"), layout::about::kTitle);
+    lblVersion = label(this, QStringLiteral("lblVersion"), layout::about::kVersion);
 
-    lblWeb = label(this, QStringLiteral("lblWeb"), 240, 3000, 3870, 345);
+    lblWeb = label(this, QStringLiteral("lblWeb"), layout::about::kWeb);
     QFont webFont(QStringLiteral("MS Sans Serif"));
     webFont.setStyleHint(QFont::SansSerif);
     webFont.setPointSizeF(8.25);
@@ -99,10 +97,10 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     setWebColour(kLinkColour);
     lblWeb->installEventFilter(this);
 
-    Line1[1] = {QPoint(pixelsFromTwips(90), pixelsFromTwips(2445)),
-                QPoint(pixelsFromTwips(5654), pixelsFromTwips(2445)), QColor(128, 128, 128), 1};
-    Line1[0] = {QPoint(pixelsFromTwips(105), pixelsFromTwips(2460)),
-                QPoint(pixelsFromTwips(5654), pixelsFromTwips(2460)), QColor(255, 255, 255), 2};
+    Line1[1] = {layout::about::kLineGrey.from.pixels(), layout::about::kLineGrey.to.pixels(),
+                QColor(128, 128, 128), 1};
+    Line1[0] = {layout::about::kLineWhite.from.pixels(), layout::about::kLineWhite.to.pixels(),
+                QColor(255, 255, 255), 2};
 
     Form_Load();
 }

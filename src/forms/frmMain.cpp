@@ -141,7 +141,7 @@ void frmMain::buildControls() {
     for (int k = 1; k <= kPieceCount; ++k) {
         auto* pic = new PictureBox(client_);
         pic->setObjectName(QStringLiteral("picPieces%1").arg(k));
-        pic->move(pixelsFromTwips(layout::kStrip[k].left), pixelsFromTwips(layout::kStrip[k].top));
+        pic->move(layout::kStrip[k].pixels());
         pic->resize(0, 0);
         pic->setGround(kCellGrey);
         pic->setAccessibleName(QStringLiteral("Piece %1").arg(k));
