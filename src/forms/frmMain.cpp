@@ -7,13 +7,12 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
 #include "forms/BoardOverlay.h"
+#include "forms/ClientArea.h"
 #include "forms/DealMenu.h"
-#include "forms/Lettering.h"
 #include "forms/MainLayout.h"
 #include "forms/PictureBox.h"
 #include "forms/QtPlatform.h"
@@ -31,47 +30,10 @@ static void initResources() {
 namespace fitzel {
 namespace {
 
-const QColor kBackground(lettering::kGroundRed, lettering::kGroundGreen, lettering::kGroundBlue);
-const QColor kPanelFill(102, 102, 102);
-const QColor kPanelBorder(0, 0, 0);
-const QColor kFrameRed(255, 0, 0);
 const QColor kCellGrey(128, 128, 128);
-constexpr int kFrameWidth = 2;
 
 constexpr char kExitQuestion[] = "A game is still in progress! Are you sure you want to exit?     ";
 constexpr char kExitTitle[] = "Fitzel! - Exit?";
-
-// The client area: the window's background with the strip's dark panel and the two red frames
-// drawn on it, beneath the picture cells.
-class ClientArea : public QWidget {
-  public:
-    explicit ClientArea(QWidget* parent) : QWidget(parent) {
-        setObjectName("frmMainClient");
-        setFixedSize(layout::kClient.pixels().size());
-        QPalette ground = palette();
-        ground.setColor(QPalette::Window, kBackground);
-        setPalette(ground);
-        setAutoFillBackground(true);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(layout::kFramPieces.pixels(), kPanelFill);
-        fillBand(painter, layout::kFramPieces.pixels(), kFrameWidth, kPanelBorder);
-        fillBand(painter, layout::kFramGrid.pixels(), kFrameWidth, kFrameRed);
-        fillBand(painter, layout::kFramEGGrid.pixels(), kFrameWidth, kFrameRed);
-    }
-};
-
-// Opens one of the secondary windows modally over the main window and waits for it to close.
-// A window that deletes itself on closing is not deleted twice.
-template <typename Window>
-void showModal(Window* window) {
-    QPointer<Window> guard(window);
-    guard->exec();
-    delete guard.data();
-}
 
 }  // namespace
 
