@@ -1,5 +1,6 @@
-// The Deals menu, the additions beyond the original game: a replay of the last deal, a deal by
-// its number, and the par of each game's deal, shown after the game when the player asks.
+// The Deals menu: a replay of the last deal, a deal by its number, and the par of each game's
+// deal, shown after the game when the player asks. A player who never opens it plays the game
+// that File > New deals, unchanged.
 #pragma once
 
 #include <QObject>
