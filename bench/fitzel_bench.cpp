@@ -148,7 +148,7 @@ class GameScript : public QObject {
         ++games_;
         lastPiece_ = false;
         traceMark("playing-" + std::to_string(games_));
-        window_.mnuFileItem_Click(1);
+        window_.mnuFileItem_Click(fitzel::frmMain::FileItem::New);
     }
 
     void move() {
@@ -329,7 +329,7 @@ class HeldClickTrials : public QObject {
     }
 
     void start() {
-        window_.mnuFileItem_Click(1);
+        window_.mnuFileItem_Click(fitzel::frmMain::FileItem::New);
         QTimer::singleShot(50, this, [this] { trial(); });
     }
 
@@ -403,7 +403,7 @@ void afterFirstFrame(QMainWindow* window) {
             say("ready");
             return;
         case Mode::Playing:
-            main->mnuFileItem_Click(1);
+            main->mnuFileItem_Click(fitzel::frmMain::FileItem::New);
             say("ready");
             return;
         case Mode::Game:

@@ -16,8 +16,6 @@
 namespace fitzel {
 namespace {
 
-constexpr char kParSetting[] = "Options/ShowPar";
-
 const std::string kNumberPrompt =
     "Please enter the number of the deal, from 1 to " + std::to_string(kLastDeal) + ".     ";
 const std::string kNumberTitle = "Fitzel! - Deal by Number.";
@@ -35,9 +33,9 @@ std::string parText(std::uint64_t deal, const Par& par, int score) {
 
 }  // namespace
 
-DealMenu::DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform,
+DealMenu::DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform, PlayerOptions& options,
                    std::function<void(std::uint64_t)> startDeal)
-    : game_(game), platform_(platform), startDeal_(std::move(startDeal)) {
+    : game_(game), platform_(platform), options_(options), startDeal_(std::move(startDeal)) {
     QMenu* menu = bar->addMenu(QStringLiteral("&Deals"));
     menu->setObjectName("mnuDeals");
     replay_ = menu->addAction(QStringLiteral("&Replay Last Deal"));
@@ -52,9 +50,8 @@ DealMenu::DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform,
     par_ = menu->addAction(QStringLiteral("Show &Par After the Game"));
     par_->setObjectName("mnuDealsPar");
     par_->setCheckable(true);
-    par_->setChecked(playerOptions()->value(kParSetting, false).toBool());
-    connect(par_, &QAction::toggled, this,
-            [](bool on) { playerOptions()->setValue(kParSetting, on); });
+    par_->setChecked(options_.showPar());
+    connect(par_, &QAction::toggled, this, [this](bool on) { options_.setShowPar(on); });
 
     listener_ = game_.listen([this](GameEvent event) { gameEvent(event); });
 }

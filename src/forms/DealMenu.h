@@ -1,5 +1,6 @@
-// The Deals menu, the additions beyond the original game: a replay of the last deal, a deal by
-// its number, and the par of each game's deal, shown after the game when the player asks.
+// The Deals menu: a replay of the last deal, a deal by its number, and the par of each game's
+// deal, shown after the game when the player asks. A player who never opens it plays the game
+// that File > New deals, unchanged.
 #pragma once
 
 #include <QObject>
@@ -18,13 +19,16 @@ class QMenuBar;
 
 namespace fitzel {
 
+class PlayerOptions;
+
 class DealMenu : public QObject {
     Q_OBJECT
   public:
     // Adds the menu to the bar. `startDeal` starts a game dealt from a number as File > New
     // starts one. The game's events come here from now on, until the menu is destroyed, which
-    // must come before the game's end: its owner keeps it next to the game.
-    DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform,
+    // must come before the game's end: its owner keeps it next to the game. The options outlive
+    // the menu.
+    DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform, PlayerOptions& options,
              std::function<void(std::uint64_t)> startDeal);
     // Stops a search still running and waits for it: it ends within milliseconds.
     ~DealMenu() override;
@@ -46,6 +50,7 @@ class DealMenu : public QObject {
 
     modGeneral& game_;
     Platform& platform_;
+    PlayerOptions& options_;
     std::function<void(std::uint64_t)> startDeal_;
     int listener_ = 0;  // the game's number for this menu's listener
     QAction* replay_ = nullptr;

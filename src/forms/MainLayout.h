@@ -20,9 +20,6 @@ inline constexpr Twips kFramEGGrid{3330, 3825, 1395, 1395};
 
 // The top-left corner of each strip cell, pieces 1 to 35 in five rows of seven; each cell
 // takes the size of the picture it shows.
-struct TwipsPoint {
-    int left, top;
-};
 inline constexpr std::array<TwipsPoint, 36> kStrip = {{
     {0, 0},  // (unused)
     {570, 420},  {1170, 240},  {1770, 240},  {2370, 240},  {2970, 240},  {3570, 240},  {4170, 240},

@@ -2,12 +2,22 @@
 #pragma once
 
 #include <QSettings>
-#include <memory>
 
 namespace fitzel {
 
-inline std::unique_ptr<QSettings> playerOptions() {
-    return std::make_unique<QSettings>(QStringLiteral("Fitzel"), QStringLiteral("fitzel"));
-}
+class PlayerOptions {
+  public:
+    PlayerOptions();
+
+    // Options > Show Placement Preview: on until the player turns it off.
+    bool placementPreview() const;
+    void setPlacementPreview(bool on);
+    // Deals > Show Par After the Game: off until the player turns it on.
+    bool showPar() const;
+    void setShowPar(bool on);
+
+  private:
+    QSettings settings_;
+};
 
 }  // namespace fitzel

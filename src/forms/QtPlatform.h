@@ -1,16 +1,14 @@
 // The game's window on the world under Qt: the main window's pictures, labels and timers, boxes,
-// files and entropy.
+// files and entropy. The files themselves are handled in FileAccess, the fatal error's message in
+// BrokenDataFile; this is the seam that hands the game's requests to them.
 #pragma once
 
-#include <QLockFile>
-#include <QString>
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <map>
-#include <memory>
 #include <string>
 
+#include "forms/FileAccess.h"
 #include "forms/Pictures.h"
 #include "game/modGeneral.h"
 #include "platform/Platform.h"
@@ -79,22 +77,7 @@ class QtPlatform final : public Platform {
     GameScreen screen_;
     PictureCache pictures_;
     std::function<void(TimerId)> tick_;
-    std::map<std::string, std::unique_ptr<QLockFile>> locks_;
+    FileLocks locks_;
 };
-
-// Tells the player that a data file is missing or broken, in a line on standard error and in a
-// message naming the file and the fault, then ends the program with status 1 once the message
-// is closed. The timers of the owner and of the windows under it stop first.
-[[noreturn]] void reportBrokenDataFile(QWidget* owner, const QString& file, const QString& fault);
-// The player's own folder for the game's files (~/.local/share/fitzel), or none when there is no
-// usable home folder to put it in.
-std::optional<QString> playerDataFolder();
-// Whether a new file can be made in the folder.
-bool canMakeFilesIn(const QString& folder);
-// Reads at most maxBytes of a file (free of any window, so it can be tested on its own).
-FileRead readWholeFile(const QString& path, std::size_t maxBytes);
-// Writes a whole new file beside the old one and renames it into the old one's place, making
-// the folder first when it is missing.
-Fault replaceWholeFile(const QString& path, const std::string& bytes);
 
 }  // namespace fitzel

@@ -81,8 +81,7 @@ QPixmap ScriptLabel::glyph(const QString& name) {
         pictureFileFor(QStringLiteral(":/lettering/%1.bmp").arg(name), devicePixelRatioF());
     // The pictures are black ink on the window's ground: how far a pixel's red falls below the
     // ground's tells how much ink covers it. Kept as ink alone, the ground left out.
-    QString fault;
-    const QImage drawn = readPicture(file.path, fault);
+    const QImage drawn = readPicture(file.path).value;
     QImage ink(drawn.size(), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < drawn.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));

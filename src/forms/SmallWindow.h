@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -60,5 +61,14 @@ class SmallWindow : public QDialog {
     bool centred_ = false;
     bool escapeCloses_ = false;
 };
+
+// Opens a small window modally over its owner, waits for it to close and deletes it. A window
+// that deletes itself on closing is not deleted twice.
+template <typename Window>
+void showModal(Window* window) {
+    QPointer<Window> guard(window);
+    guard->exec();
+    delete guard.data();
+}
 
 }  // namespace fitzel

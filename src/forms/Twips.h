@@ -2,6 +2,7 @@
 // dots an inch.
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 
 namespace fitzel {
@@ -10,6 +11,12 @@ namespace fitzel {
 constexpr int pixelsFromTwips(int twips) {
     return (twips * 2 + 15) / 30;
 }
+
+// A point given in twips.
+struct TwipsPoint {
+    int left, top;
+    QPoint pixels() const { return QPoint(pixelsFromTwips(left), pixelsFromTwips(top)); }
+};
 
 // A rectangle given in twips.
 struct Twips {

@@ -1,4 +1,4 @@
-// The About window: its texts and icon, the web link, and finding and starting System Info.
+// The About window: its texts and icon, the web link, and the System Info button.
 #include "forms/frmAbout.h"
 
 #include <QFont>
@@ -12,14 +12,11 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <stdexcept>
-
+#include "forms/BrokenDataFile.h"
 #include "forms/Pictures.h"
-#include "forms/QtPlatform.h"
 #include "forms/SmallWindow.h"
+#include "forms/SmallWindowLayout.h"
+#include "forms/SystemInfo.h"
 #include "game/DataFiles.h"
 #include "game/modGeneral.h"
 
@@ -30,48 +27,25 @@ namespace {
 const QString kCaption = QStringLiteral("Fitzel! - About.");
 const QString kUnavailable = QStringLiteral("System Information is unavailable at this time.     ");
 
-// Where the system-information program is registered: first its full path, then its folder.
-const std::string kSysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string kSysInfoValue = "PATH";
-const std::string kSysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const std::string kSysInfoFolderValue = "MSINFO";
-const std::string kSysInfoFile = "MSINFO32.EXE";
-#ifdef _WIN32
-constexpr char kFolderSeparator = '\\';
-#else
-constexpr char kFolderSeparator = '/';
-#endif
-
-// The access the registry keys are opened with.
-constexpr std::uint32_t kKeyAccess = 0x2003F;
-constexpr std::uint32_t kValueBufferSize = 1024;
-
 const QColor kLinkColour(0, 0, 255);
 const QColor kLinkPressedColour(0, 0, 128);
 
-QLabel* label(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+QLabel* label(QWidget* parent, const QString& name, const Twips& place) {
     auto* created = new QLabel(parent);
     created->setObjectName(name);
     created->setTextFormat(Qt::PlainText);
     created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     created->setWordWrap(true);
-    created->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
-                         pixelsFromTwips(height));
+    created->setGeometry(place.pixels());
     return created;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                    int width, int height) {
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
+                    const Twips& place) {
     auto* created = new QPushButton(caption, parent);
     created->setObjectName(name);
-    created->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
-                         pixelsFromTwips(height));
+    created->setGeometry(place.pixels());
     return created;
-}
-
-std::string hexByte(std::uint8_t byte) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[byte >> 4], kDigits[byte & 0xF]};
 }
 
 }  // namespace
@@ -89,9 +63,9 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     setWindowTitle(kCaption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(pixelsFromTwips(5730), pixelsFromTwips(3555));
+    setFixedSize(layout::about::kWindow.pixels().size());
 
-    cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 4245, 2625, 1260, 345);
+    cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), layout::about::kOK);
     // The default button (Enter) and the cancel button (Escape).
     cmdOK->setDefault(true);
     setEscapeCloses(true);
@@ -101,19 +75,18 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setFrameShape(QFrame::NoFrame);
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picIcon->setGeometry(pixelsFromTwips(240), pixelsFromTwips(240), pixelsFromTwips(540),
-                         pixelsFromTwips(540));
+    picIcon->setGeometry(layout::about::kIcon.pixels());
 
-    cmdSysInfo = button(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."), 4260,
-                        3075, 1245, 345);
+    cmdSysInfo = button(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."),
+                        layout::about::kSysInfo);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
-    lblDescription = label(this, QStringLiteral("lblDescription"), 1050, 1125, 3885, 1170);
-    lblDisclaimer = label(this, QStringLiteral("lblDisclaimer"), 255, 2625, 3870, 345);
-    lblTitle = label(this, QStringLiteral("lblTitle"), 1050, 240, 3885, 480);
-    lblVersion = label(this, QStringLiteral("lblVersion"), 1050, 780, 3885, 225);
+    lblDescription = label(this, QStringLiteral("lblDescription"), layout::about::kDescription);
+    lblDisclaimer = label(this, QStringLiteral("lblDisclaimer"), layout::about::kDisclaimer);
+    lblTitle = label(this, QStringLiteral("lblTitle"), layout::about::kTitle);
+    lblVersion = label(this, QStringLiteral("lblVersion"), layout::about::kVersion);
 
-    lblWeb = label(this, QStringLiteral("lblWeb"), 240, 3000, 3870, 345);
+    lblWeb = label(this, QStringLiteral("lblWeb"), layout::about::kWeb);
     QFont webFont(QStringLiteral("MS Sans Serif"));
     webFont.setStyleHint(QFont::SansSerif);
     webFont.setPointSizeF(8.25);
@@ -124,10 +97,10 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     setWebColour(kLinkColour);
     lblWeb->installEventFilter(this);
 
-    Line1[1] = {QPoint(pixelsFromTwips(90), pixelsFromTwips(2445)),
-                QPoint(pixelsFromTwips(5654), pixelsFromTwips(2445)), QColor(128, 128, 128), 1};
-    Line1[0] = {QPoint(pixelsFromTwips(105), pixelsFromTwips(2460)),
-                QPoint(pixelsFromTwips(5654), pixelsFromTwips(2460)), QColor(255, 255, 255), 2};
+    Line1[1] = {layout::about::kLineGrey.from.pixels(), layout::about::kLineGrey.to.pixels(),
+                QColor(128, 128, 128), 1};
+    Line1[0] = {layout::about::kLineWhite.from.pixels(), layout::about::kLineWhite.to.pixels(),
+                QColor(255, 255, 255), 2};
 
     Form_Load();
 }
@@ -135,13 +108,12 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
 void frmAbout::Form_Load() {
     const QString iconPath =
         QString::fromStdString(pathInFolder(programFolder_.toStdString(), piecePictureFile(10)));
-    QPixmap icon;
-    const QString fault = loadIconCell(iconPath, icon);
-    if (!fault.isEmpty()) {
-        reportBrokenDataFile(parentWidget(), iconPath, fault);
+    const Read<QPixmap> icon = loadIconCell(iconPath);
+    if (icon.fault) {
+        reportBrokenDataFile(parentWidget(), iconPath, QString::fromStdString(*icon.fault));
     }
-    picIcon->setPixmap(icon);
-    picIcon->resize(icon.size());
+    picIcon->setPixmap(icon.value);
+    picIcon->resize(icon.value.size());
 
     lblVersion->setText(QStringLiteral("Version %1.%2.%3")
                             .arg(FITZEL_VERSION_MAJOR)
@@ -155,17 +127,16 @@ void frmAbout::Form_Load() {
     lblWeb->setText(kWebBase + QStringLiteral("Fitzel"));
 }
 
-QString frmAbout::loadIconCell(const QString& path, QPixmap& cell) {
-    QString fault;
-    const QImage picture = readPicture(path, fault);
-    if (picture.isNull()) {
-        return fault;
+Read<QPixmap> frmAbout::loadIconCell(const QString& path) {
+    const Read<QImage> picture = readPicture(path);
+    if (picture.fault) {
+        return {QPixmap(), picture.fault};
     }
-    cell = cutIntoThirds(QPixmap::fromImage(picture))[0];
+    const QPixmap cell = cutIntoThirds(QPixmap::fromImage(picture.value))[0];
     if (cell.isNull()) {
-        return QStringLiteral("The picture is too narrow to hold three cells.");
+        return {QPixmap(), "The picture is too narrow to hold three cells."};
     }
-    return {};
+    return {cell, std::nullopt};
 }
 
 void frmAbout::paintEvent(QPaintEvent* event) {
@@ -220,63 +191,8 @@ void frmAbout::cmdSysInfo_Click() {
     StartSysInfo();
 }
 
-bool frmAbout::GetKeyValue(RegistryRoot KeyRoot, const std::string& KeyName,
-                           const std::string& SubKeyRef, std::string& KeyVal) {
-    RegistryKey hKey = 0;
-    if (registry_.openKey(KeyRoot, KeyName, 0, kKeyAccess, hKey) != kRegistrySuccess) {
-        KeyVal.clear();
-        registry_.closeKey(hKey);
-        return false;
-    }
-
-    std::array<std::uint8_t, kValueBufferSize> tmpVal{};
-    std::uint32_t KeyValSize = kValueBufferSize;
-    std::uint32_t KeyValType = 0;
-    if (registry_.queryValue(hKey, SubKeyRef, KeyValType, tmpVal.data(), KeyValSize) !=
-        kRegistrySuccess) {
-        KeyVal.clear();
-        registry_.closeKey(hKey);
-        return false;
-    }
-
-    // The last byte written is at position KeyValSize, counting from 1; there must be one.
-    if (KeyValSize == 0 || KeyValSize > kValueBufferSize) {
-        registry_.closeKey(hKey);
-        throw std::out_of_range("The registry value's size is outside its buffer.");
-    }
-    const std::size_t kept = tmpVal[KeyValSize - 1] == 0 ? KeyValSize - 1 : KeyValSize;
-    const std::string value(reinterpret_cast<const char*>(tmpVal.data()), kept);
-
-    if (KeyValType == kRegSz) {
-        KeyVal = value;
-    } else if (KeyValType == kRegDword) {
-        for (std::size_t i = value.size(); i > 0; --i) {
-            KeyVal += hexByte(static_cast<std::uint8_t>(value[i - 1]));
-        }
-        KeyVal = "&h" + KeyVal;
-    }
-
-    registry_.closeKey(hKey);
-    return true;
-}
-
 void frmAbout::StartSysInfo() {
-    bool started = false;
-    try {
-        std::string SysInfoPath;
-        if (GetKeyValue(kHKeyLocalMachine, kSysInfoKey, kSysInfoValue, SysInfoPath)) {
-            started = services_.startProgram(SysInfoPath);
-        } else if (GetKeyValue(kHKeyLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue,
-                               SysInfoPath)) {
-            const std::string program = SysInfoPath + kFolderSeparator + kSysInfoFile;
-            if (services_.fileExists(program)) {
-                started = services_.startProgram(program);
-            }
-        }
-    } catch (const std::exception&) {
-        started = false;
-    }
-    if (!started) {
+    if (startSystemInfo(registry_, services_)) {
         QMessageBox box(QMessageBox::NoIcon, kCaption, kUnavailable, QMessageBox::Ok, this);
         box.exec();
     }

@@ -2,19 +2,18 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QPoint>
 #include <QString>
-#include "forms/SmallWindow.h"
-
 #include <array>
-#include <string>
 
+#include "forms/Read.h"
 #include "forms/Registry.h"
+#include "forms/SmallWindow.h"
 #include "forms/SystemServices.h"
 
 class QLabel;
 class QPaintEvent;
-class QPixmap;
 class QPushButton;
 
 namespace fitzel {
@@ -34,22 +33,13 @@ class frmAbout : public SmallWindow {
     // The maker's web site; the link shows it followed by "Fitzel".
     static const QString kWebBase;
 
-    // Reads value SubKeyRef of key KeyName below KeyRoot into KeyVal. Returns false, with
-    // KeyVal emptied, when the key or the value cannot be read. A text value is taken in full,
-    // less one closing zero byte. A number value is written as "&h" followed by what KeyVal
-    // held and the value's bytes in hexadecimal, two digits each, from the last to the first
-    // (after the same closing-zero cut). A value of any other type leaves KeyVal as it was.
-    // Throws std::out_of_range when the registry reports a size of 0 or more than the buffer.
-    bool GetKeyValue(RegistryRoot KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
-                     std::string& KeyVal);
-
-    // Starts the system-information program found in the registry, or tells the player that
-    // it is unavailable.
+    // Starts the system-information program found in the registry (see startSystemInfo), or
+    // tells the player that it is unavailable.
     void StartSysInfo();
 
-    // Cuts cell 0 of the picture at path into `cell`: the picture is one row of three equal
-    // cells. Returns an empty text, or the fault in words.
-    static QString loadIconCell(const QString& path, QPixmap& cell);
+    // Cell 0 of the picture at path: the picture is one row of three equal cells. A null
+    // pixmap and the fault when it cannot be read.
+    static Read<QPixmap> loadIconCell(const QString& path);
 
     // The etched separator: element 1 grey above, element 0 white below.
     struct LineElement {

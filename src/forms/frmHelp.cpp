@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "forms/SmallWindow.h"
+#include "forms/SmallWindowLayout.h"
 
 namespace fitzel {
 namespace {
@@ -26,20 +27,18 @@ frmHelp::frmHelp(QWidget* owner) : SmallWindow(owner) {
     setWindowTitle(QStringLiteral("Fitzel! - How To Play."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(pixelsFromTwips(6375), pixelsFromTwips(3015));
+    setFixedSize(layout::help::kWindow.pixels().size());
 
     // Created in tab order.
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(pixelsFromTwips(4920), pixelsFromTwips(240), pixelsFromTwips(1215),
-                          pixelsFromTwips(375));
+    OKButton->setGeometry(layout::help::kOK.pixels());
     OKButton->setDefault(false);
     connect(OKButton, &QPushButton::clicked, this, &frmHelp::OKButton_Click);
 
     lblHelp = new QLabel(this);
     lblHelp->setObjectName(QStringLiteral("lblHelp"));
-    lblHelp->setGeometry(pixelsFromTwips(240), pixelsFromTwips(480), pixelsFromTwips(5895),
-                         pixelsFromTwips(2295));
+    lblHelp->setGeometry(layout::help::kInstructions.pixels());
     lblHelp->setTextFormat(Qt::PlainText);
     lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -7,16 +7,14 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
 #include "forms/BoardOverlay.h"
+#include "forms/ClientArea.h"
 #include "forms/DealMenu.h"
-#include "forms/Lettering.h"
 #include "forms/MainLayout.h"
 #include "forms/PictureBox.h"
-#include "forms/PlayerOptions.h"
 #include "forms/QtPlatform.h"
 #include "forms/ScriptLabel.h"
 #include "forms/SmallWindow.h"
@@ -32,49 +30,10 @@ static void initResources() {
 namespace fitzel {
 namespace {
 
-const QColor kBackground(lettering::kGroundRed, lettering::kGroundGreen, lettering::kGroundBlue);
-const QColor kPanelFill(102, 102, 102);
-const QColor kPanelBorder(0, 0, 0);
-const QColor kFrameRed(255, 0, 0);
 const QColor kCellGrey(128, 128, 128);
-constexpr int kFrameWidth = 2;
-
-constexpr char kPreviewSetting[] = "Options/PlacementPreview";
 
 constexpr char kExitQuestion[] = "A game is still in progress! Are you sure you want to exit?     ";
 constexpr char kExitTitle[] = "Fitzel! - Exit?";
-
-// The client area: the window's background with the strip's dark panel and the two red frames
-// drawn on it, beneath the picture cells.
-class ClientArea : public QWidget {
-  public:
-    explicit ClientArea(QWidget* parent) : QWidget(parent) {
-        setObjectName("frmMainClient");
-        setFixedSize(layout::kClient.pixels().size());
-        QPalette ground = palette();
-        ground.setColor(QPalette::Window, kBackground);
-        setPalette(ground);
-        setAutoFillBackground(true);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(layout::kFramPieces.pixels(), kPanelFill);
-        fillBand(painter, layout::kFramPieces.pixels(), kFrameWidth, kPanelBorder);
-        fillBand(painter, layout::kFramGrid.pixels(), kFrameWidth, kFrameRed);
-        fillBand(painter, layout::kFramEGGrid.pixels(), kFrameWidth, kFrameRed);
-    }
-};
-
-// Opens one of the secondary windows modally over the main window and waits for it to close.
-// A window that deletes itself on closing is not deleted twice.
-template <typename Window>
-void showModal(Window* window) {
-    QPointer<Window> guard(window);
-    guard->exec();
-    delete guard.data();
-}
 
 }  // namespace
 
@@ -142,7 +101,7 @@ void frmMain::buildControls() {
     for (int k = 1; k <= kPieceCount; ++k) {
         auto* pic = new PictureBox(client_);
         pic->setObjectName(QStringLiteral("picPieces%1").arg(k));
-        pic->move(pixelsFromTwips(layout::kStrip[k].left), pixelsFromTwips(layout::kStrip[k].top));
+        pic->move(layout::kStrip[k].pixels());
         pic->resize(0, 0);
         pic->setGround(kCellGrey);
         pic->setAccessibleName(QStringLiteral("Piece %1").arg(k));
@@ -150,7 +109,7 @@ void frmMain::buildControls() {
     }
 
     const QPixmap boardCell =
-        loadPicture(QStringLiteral(":/cell_board.png"), devicePixelRatio()).pixmap;
+        loadPicture(QStringLiteral(":/cell_board.png"), devicePixelRatio()).value;
     for (int n = 1; n <= kBoardCells; ++n) {
         auto* pic = new PictureBox(client_);
         pic->setObjectName(QStringLiteral("picGrid%1").arg(n));
@@ -162,7 +121,7 @@ void frmMain::buildControls() {
     }
 
     const QPixmap previewCell =
-        loadPicture(QStringLiteral(":/cell_preview.png"), devicePixelRatio()).pixmap;
+        loadPicture(QStringLiteral(":/cell_preview.png"), devicePixelRatio()).value;
     for (int n = 1; n <= kPreviewCells; ++n) {
         const bool key = n == 5;
         auto* pic = new PictureBox(client_, key);
@@ -209,26 +168,26 @@ void frmMain::buildMenus() {
     QAction* item = file->addAction(QStringLiteral("&New"));
     item->setObjectName("mnuFileItem1");
     item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(1); });
+    connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(FileItem::New); });
     file->addSeparator()->setObjectName("mnuFileItem2");
     item = file->addAction(QStringLiteral("E&xit"));
     item->setObjectName("mnuFileItem3");
     item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(3); });
+    connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(FileItem::Exit); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName("mnuOptions");
     previewOption_ = options->addAction(QStringLiteral("Show Placement &Preview"));
     previewOption_->setObjectName("mnuOptionsItem1");
     previewOption_->setCheckable(true);
-    previewOption_->setChecked(playerOptions()->value(kPreviewSetting, true).toBool());
+    previewOption_->setChecked(options_.placementPreview());
     overlay_->setPreviewShown(previewOption_->isChecked());
     connect(previewOption_, &QAction::toggled, this, [this](bool on) {
-        playerOptions()->setValue(kPreviewSetting, on);
+        options_.setPlacementPreview(on);
         overlay_->setPreviewShown(on);
     });
 
-    deals_ = std::make_unique<DealMenu>(menuBar(), *game_, *platform_,
+    deals_ = std::make_unique<DealMenu>(menuBar(), *game_, *platform_, options_,
                                         [this](std::uint64_t n) { startDeal(n); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -236,14 +195,15 @@ void frmMain::buildMenus() {
     item = help->addAction(QStringLiteral("How To &Play"));
     item->setObjectName("mnuHelpItem1");
     item->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(1); });
+    connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(HelpItem::HowToPlay); });
     item = help->addAction(QStringLiteral("Show High Scores"));
     item->setObjectName("mnuHelpItem2");
-    connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(2); });
+    connect(item, &QAction::triggered, this,
+            [this] { mnuHelpItem_Click(HelpItem::ShowHighScores); });
     help->addSeparator()->setObjectName("mnuHelpItem3");
     item = help->addAction(QStringLiteral("&About"));
     item->setObjectName("mnuHelpItem4");
-    connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(4); });
+    connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(HelpItem::About); });
 }
 
 void frmMain::buildTimers() {
@@ -268,20 +228,18 @@ void frmMain::Form_Load() {
     platform_->readCellPicturesAhead();
 }
 
-void frmMain::mnuFileItem_Click(int index) {
-    switch (index) {
-        case 1:
+void frmMain::mnuFileItem_Click(FileItem item) {
+    switch (item) {
+        case FileItem::New:
             startDeal(std::nullopt);
             break;
-        case 3:
+        case FileItem::Exit:
             if (game_->state().blnInGame &&
                 platform_->messageBox(kExitQuestion, kExitTitle, BoxIcon::Question,
                                       BoxButtons::YesNo) != BoxAnswer::Yes) {
                 return;
             }
             endProgram();
-            break;
-        default:
             break;
     }
 }
@@ -291,19 +249,17 @@ void frmMain::startDeal(std::optional<std::uint64_t> number) {
     play([this, number] { number ? game_->NewDeal(*number) : game_->NewGame(); });
 }
 
-void frmMain::mnuHelpItem_Click(int index) {
-    switch (index) {
-        case 1:
+void frmMain::mnuHelpItem_Click(HelpItem item) {
+    switch (item) {
+        case HelpItem::HowToPlay:
             showModal(new frmHelp(this));
             break;
-        case 2:
+        case HelpItem::ShowHighScores:
             showScoresWindow();
             break;
-        case 4:
+        case HelpItem::About:
             showModal(
                 new frmAbout(*game_, QString::fromStdString(platform_->programFolder()), this));
-            break;
-        default:
             break;
     }
 }

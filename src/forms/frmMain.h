@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "forms/PlayerOptions.h"
 #include "game/modGeneral.h"
 
 class QAction;
@@ -45,17 +46,18 @@ class frmMain : public QMainWindow {
     // The area below the menu bar that holds every control.
     QWidget* clientArea() const { return client_; }
     BoardOverlay* boardOverlay() const { return overlay_; }
-    // Options > Show Placement Preview.
-    QAction* previewOption() const { return previewOption_; }
     DealMenu* dealMenu() const { return deals_.get(); }
 
+    // The File menu's items, numbered from the top (2 is the separator).
+    enum class FileItem { New = 1, Exit = 3 };
+    // The Help menu's items, numbered from the top (3 is the separator).
+    enum class HelpItem { HowToPlay = 1, ShowHighScores = 2, About = 4 };
+
     void Form_Load();
-    // File: 1 New, 2 (separator), 3 Exit.
-    void mnuFileItem_Click(int index);
+    void mnuFileItem_Click(FileItem item);
     // Starts a new game, as File > New does, dealt from the number or from a fresh one.
     void startDeal(std::optional<std::uint64_t> number);
-    // Help: 1 How To Play, 2 Show High Scores, 3 (separator), 4 About.
-    void mnuHelpItem_Click(int index);
+    void mnuHelpItem_Click(HelpItem item);
     // Shows the high-score window modally. It cannot be shown twice: when it is already open
     // (opened from the menu while the game ended behind it), it shows the new table.
     void showScoresWindow();
@@ -88,9 +90,10 @@ class frmMain : public QMainWindow {
     QLabel* lblScore_ = nullptr;
     QPushButton* btnSkip_ = nullptr;
     BoardOverlay* overlay_ = nullptr;
-    QAction* previewOption_ = nullptr;
+    QAction* previewOption_ = nullptr;  // Options > Show Placement Preview
     std::array<QTimer*, kTimerCount> timers_{};
     QPointer<frmScores> scores_;
+    PlayerOptions options_;
     bool ending_ = false;
 
     // Each is destroyed before what it calls: the Deals menu listens to the game, which calls

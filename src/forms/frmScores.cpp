@@ -8,6 +8,7 @@
 #include <QShowEvent>
 
 #include "forms/SmallWindow.h"
+#include "forms/SmallWindowLayout.h"
 #include "game/modGeneral.h"
 
 namespace fitzel {
@@ -23,14 +24,13 @@ QFont tableFont() {
 }
 
 // A label that sizes itself to its text, left-aligned, at its design place and size.
-QLabel* tableLabel(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+QLabel* tableLabel(QWidget* parent, const QString& name, const Twips& place) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(tableFont());
-    label->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
-                       pixelsFromTwips(height));
+    label->setGeometry(place.pixels());
     return label;
 }
 
@@ -47,19 +47,18 @@ frmScores::frmScores(modGeneral& game, QWidget* owner) : SmallWindow(owner), gam
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    resize(pixelsFromTwips(6000), pixelsFromTwips(3165));
+    resize(layout::scores::kWindow.pixels().size());
 
     for (int k = 1; k <= 5; ++k) {
-        const int top = 360 + 480 * (k - 1);
-        lblScore[k] = tableLabel(this, QStringLiteral("lblScore%1").arg(k), 360, top, 1185, 330);
-        lblName[k] = tableLabel(this, QStringLiteral("lblName%1").arg(k), 1800, top, 1200, 330);
+        lblScore[k] =
+            tableLabel(this, QStringLiteral("lblScore%1").arg(k), layout::scores::score(k));
+        lblName[k] = tableLabel(this, QStringLiteral("lblName%1").arg(k), layout::scores::name(k));
     }
 
     // Last in the tab order.
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(pixelsFromTwips(4560), pixelsFromTwips(360), pixelsFromTwips(1215),
-                       pixelsFromTwips(375));
+    cmdOK->setGeometry(layout::scores::kOK.pixels());
     cmdOK->setDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &frmScores::cmdOK_Click);
 

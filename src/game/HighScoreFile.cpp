@@ -9,6 +9,10 @@
 namespace fitzel {
 namespace {
 
+// Every line is scrambled against this key; character j of a line uses key character
+// (j mod 22) + 1, counting from 1.
+constexpr std::string_view kScrambleKey = "Pendleford Ash-Yo 1984";
+
 constexpr int kScoreFieldWidth = 5;
 constexpr int kNameColumn = kScoreFieldWidth + 1;
 
@@ -48,26 +52,8 @@ long nextCodePoint(std::string_view text, std::size_t& i) {
     return code;
 }
 
-}  // namespace
-
-std::string scrambleLine(std::string_view plain) {
-    std::string stored(plain.size(), '\0');
-    for (std::size_t j = 1; j <= plain.size(); ++j) {
-        const auto p = static_cast<unsigned char>(plain[j - 1]);
-        stored[j - 1] = static_cast<char>((p + keyFor(j)) % 256);
-    }
-    return stored;
-}
-
-std::string unscrambleLine(std::string_view stored) {
-    std::string plain(stored.size(), '\0');
-    for (std::size_t j = 1; j <= stored.size(); ++j) {
-        const auto c = static_cast<unsigned char>(stored[j - 1]);
-        plain[j - 1] = static_cast<char>((c + 256 - keyFor(j)) % 256);
-    }
-    return plain;
-}
-
+// The score field's value: blanks skipped, an optional sign and the digits that follow, the
+// rest ignored; no number gives 0. A value beyond 16 bits is held at the nearest 16-bit value.
 std::int16_t scoreFieldValue(std::string_view field) {
     const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\n'; };
     std::size_t i = 0;
@@ -93,6 +79,7 @@ std::int16_t scoreFieldValue(std::string_view field) {
     return static_cast<std::int16_t>(std::clamp<long>(value, INT16_MIN, INT16_MAX));
 }
 
+// The score written as five digits, zeros in front.
 std::string scoreField(std::int16_t score) {
     const bool negative = score < 0;
     std::string digits = std::to_string(negative ? -static_cast<int>(score) : score);
@@ -103,6 +90,9 @@ std::string scoreField(std::int16_t score) {
     return negative ? "-" + digits : digits;
 }
 
+// A name as the file holds it: each character as one Latin-1 byte, "?" where the character has
+// no Latin-1 byte or where its scrambled byte would end the line (10 or 13) at that position.
+// `column` is the name's first position in the line (kNameColumn, after the score field).
 std::string storableName(std::string_view utf8Name, int column) {
     std::string stored;
     std::size_t j = static_cast<std::size_t>(column);
@@ -119,6 +109,7 @@ std::string storableName(std::string_view utf8Name, int column) {
     return stored;
 }
 
+// A name read from the file, its Latin-1 bytes as UTF-8.
 std::string utf8FromLatin1(std::string_view latin1) {
     std::string text;
     for (const char c : latin1) {
@@ -131,6 +122,26 @@ std::string utf8FromLatin1(std::string_view latin1) {
         }
     }
     return text;
+}
+
+}  // namespace
+
+std::string scrambleLine(std::string_view plain) {
+    std::string stored(plain.size(), '\0');
+    for (std::size_t j = 1; j <= plain.size(); ++j) {
+        const auto p = static_cast<unsigned char>(plain[j - 1]);
+        stored[j - 1] = static_cast<char>((p + keyFor(j)) % 256);
+    }
+    return stored;
+}
+
+std::string unscrambleLine(std::string_view stored) {
+    std::string plain(stored.size(), '\0');
+    for (std::size_t j = 1; j <= stored.size(); ++j) {
+        const auto c = static_cast<unsigned char>(stored[j - 1]);
+        plain[j - 1] = static_cast<char>((c + 256 - keyFor(j)) % 256);
+    }
+    return plain;
 }
 
 std::string encodeHighScoreFile(const HighScores& scores, const HighNames& names) {

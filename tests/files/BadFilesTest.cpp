@@ -13,7 +13,7 @@
 #include <set>
 #include <string>
 
-#include "forms/Pictures.h"
+#include "forms/PlainBitmap.h"
 #include "forms/QtPlatform.h"
 #include "game/HighScoreFile.h"
 #include "game/NullPlatform.h"

@@ -38,7 +38,7 @@ std::unique_ptr<frmMain> window(int piece = 0, const L& filled = {}) {
     auto w = std::make_unique<frmMain>();
     w->show(), w->activateWindow();
     if (QTest::qWaitForWindowActive(w.get()) && piece != 0) {
-        w->mnuFileItem_Click(1);
+        w->mnuFileItem_Click(frmMain::FileItem::New);
         w->game().setUpForTest(
             {.filled = std::vector<int>(filled.begin(), filled.end()), .currentPiece = piece});
     }
@@ -120,7 +120,7 @@ class frmMainTest : public QObject {
         // Each strip cell shows its look's third of the piece's picture (the finer twin on a
         // screen at 200%, as the test is run too) in the place and size of the 1x third.
         const auto w = window();
-        w->mnuFileItem_Click(1);
+        w->mnuFileItem_Click(frmMain::FileItem::New);
         const qreal ratio = w->devicePixelRatio();
         for (int k = 1; k <= 35; ++k) {
             const QImage picture =

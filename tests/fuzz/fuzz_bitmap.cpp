@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "forms/Pictures.h"
+#include "forms/PlainBitmap.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -1,0 +1,120 @@
+// The game's files on disk: reading, replacing, locking, and the folders they may live in.
+#include "forms/FileAccess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <algorithm>
+
+namespace fitzel {
+
+FileRead readWholeFile(const QString& path, std::size_t maxBytes) {
+    FileRead result;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        result.status = FileRead::Status::Missing;
+        result.fault = "File not found";
+        return result;
+    }
+    if (!info.isFile()) {
+        // Opening a pipe would wait for a writer that never comes, and a device is no data file.
+        result.status = FileRead::Status::Failed;
+        result.fault = info.isDir() ? "It is a folder, not a file"
+                                    : "It is not a regular file (a device, a pipe or a socket)";
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = FileRead::Status::Failed;
+        result.fault = file.errorString().toStdString();
+        return result;
+    }
+    QByteArray bytes;
+    while (static_cast<std::size_t>(bytes.size()) < maxBytes) {
+        const qint64 want =
+            static_cast<qint64>(std::min<std::size_t>(maxBytes - bytes.size(), 1 << 16));
+        const QByteArray chunk = file.read(want);
+        if (chunk.isEmpty()) {
+            if (file.error() != QFileDevice::NoError) {
+                result.status = FileRead::Status::Failed;
+                result.fault = file.errorString().toStdString();
+                return result;
+            }
+            break;
+        }
+        bytes.append(chunk);
+    }
+    char extra = 0;
+    result.truncated = static_cast<std::size_t>(bytes.size()) >= maxBytes && file.getChar(&extra);
+    result.bytes = bytes.toStdString();
+    result.status = FileRead::Status::Ok;
+    return result;
+}
+
+std::optional<QString> playerDataFolder() {
+    // Without a home folder (HOME unset, or naming no folder) the toolkit would answer a folder
+    // under the root of the file system; unless XDG_DATA_HOME names the place, there is none.
+    const QString home = qEnvironmentVariable("HOME");
+    const bool homeUsable =
+        QDir::isAbsolutePath(home) && QFileInfo(home).isDir() && QDir(home) != QDir::root();
+    if (!homeUsable && !QDir::isAbsolutePath(qEnvironmentVariable("XDG_DATA_HOME"))) {
+        return std::nullopt;
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+bool canMakeFilesIn(const QString& folder) {
+    // Asking for permissions is not enough (root may write anywhere, except on a read-only
+    // file system): make a file and see.
+    QTemporaryFile probe(folder + QStringLiteral("/.fitzel-write-test-XXXXXX"));
+    return probe.open();
+}
+
+Fault replaceWholeFile(const QString& path, const std::string& bytes) {
+    // A link is followed to the file it names (a player may keep the table elsewhere), but only
+    // a regular file is ever replaced: a save never puts a file in place of a device, a pipe or
+    // a socket.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return target.isDir() ? "It is a folder, not a file"
+                              : "It is not a regular file (a device, a pipe or a socket)";
+    }
+    if (!QDir().mkpath(target.absolutePath())) {
+        return "The folder cannot be made";
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString().toStdString();
+    }
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+        static_cast<qint64>(bytes.size())) {
+        const std::string fault = file.errorString().toStdString();
+        file.cancelWriting();
+        return fault;
+    }
+    if (!file.commit()) {
+        return file.errorString().toStdString();
+    }
+    return {};
+}
+
+Fault FileLocks::lock(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    auto lock = std::make_unique<QLockFile>(path);
+    if (!lock->tryLock(5000)) {
+        return lock->error() == QLockFile::LockFailedError
+                   ? "Another copy of Fitzel! is saving its scores"
+                   : "The lock file cannot be made";
+    }
+    held_[path] = std::move(lock);
+    return {};
+}
+
+void FileLocks::unlock(const QString& path) {
+    held_.erase(path);
+}
+
+}  // namespace fitzel
