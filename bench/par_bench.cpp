@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     const std::atomic<bool> never{false};
     std::printf("deal\tgreedy\tpar\tproven\tseconds\n");
     for (std::uint64_t deal = first; deal < first + static_cast<std::uint64_t>(deals); ++deal) {
-        game.NewDeal(deal);
+        game.newDeal(deal);
         greedyScores.push_back(greedy::playOne(game, platform).score);
         const std::vector<std::string> patterns = game.dealtPatterns();
         const auto start = std::chrono::steady_clock::now();

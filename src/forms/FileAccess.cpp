@@ -11,26 +11,20 @@
 
 namespace fitzel {
 
-FileRead readWholeFile(const QString& path, std::size_t maxBytes) {
-    FileRead result;
+Read<FileBytes> readWholeFile(const QString& path, std::size_t maxBytes) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        result.status = FileRead::Status::Missing;
-        result.fault = "File not found";
-        return result;
+        return {};
     }
     if (!info.isFile()) {
         // Opening a pipe would wait for a writer that never comes, and a device is no data file.
-        result.status = FileRead::Status::Failed;
-        result.fault = info.isDir() ? "It is a folder, not a file"
-                                    : "It is not a regular file (a device, a pipe or a socket)";
-        return result;
+        return {{},
+                info.isDir() ? "It is a folder, not a file"
+                             : "It is not a regular file (a device, a pipe or a socket)"};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.status = FileRead::Status::Failed;
-        result.fault = file.errorString().toStdString();
-        return result;
+        return {{}, file.errorString().toStdString()};
     }
     QByteArray bytes;
     while (static_cast<std::size_t>(bytes.size()) < maxBytes) {
@@ -39,19 +33,16 @@ FileRead readWholeFile(const QString& path, std::size_t maxBytes) {
         const QByteArray chunk = file.read(want);
         if (chunk.isEmpty()) {
             if (file.error() != QFileDevice::NoError) {
-                result.status = FileRead::Status::Failed;
-                result.fault = file.errorString().toStdString();
-                return result;
+                return {{}, file.errorString().toStdString()};
             }
             break;
         }
         bytes.append(chunk);
     }
     char extra = 0;
-    result.truncated = static_cast<std::size_t>(bytes.size()) >= maxBytes && file.getChar(&extra);
-    result.bytes = bytes.toStdString();
-    result.status = FileRead::Status::Ok;
-    return result;
+    const bool truncated =
+        static_cast<std::size_t>(bytes.size()) >= maxBytes && file.getChar(&extra);
+    return {{true, bytes.toStdString(), truncated}, {}};
 }
 
 std::optional<QString> playerDataFolder() {

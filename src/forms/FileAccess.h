@@ -21,7 +21,7 @@ std::optional<QString> playerDataFolder();
 // Whether a new file can be made in the folder.
 bool canMakeFilesIn(const QString& folder);
 // Reads at most maxBytes of a file.
-FileRead readWholeFile(const QString& path, std::size_t maxBytes);
+Read<FileBytes> readWholeFile(const QString& path, std::size_t maxBytes);
 // Writes a whole new file beside the old one and renames it into the old one's place, making
 // the folder first when it is missing.
 Fault replaceWholeFile(const QString& path, const std::string& bytes);

@@ -39,11 +39,11 @@ Read<QImage> readPicture(const QString& path) {
     if (bytes.size() > kLargestFile) {
         return {QImage(), "too large: more than " + std::to_string(kLargestFile >> 20) + " MiB"};
     }
-    QString fault;
-    QImage image = decodePlainBitmap(bytes, fault);
-    if (!fault.isEmpty()) {
-        return {QImage(), fault.toStdString()};
+    Read<QImage> plain = decodePlainBitmap(bytes);
+    if (plain.fault) {
+        return plain;
     }
+    QImage image = plain.value;
     if (image.isNull()) {
         QImageReader reader(path);
         reader.setDecideFormatFromContent(true);

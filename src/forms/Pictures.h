@@ -8,7 +8,7 @@
 #include <QString>
 #include <array>
 
-#include "forms/Read.h"
+#include "platform/Platform.h"
 
 namespace fitzel {
 

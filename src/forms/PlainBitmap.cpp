@@ -9,7 +9,7 @@ constexpr qint64 kLargestSide = 4096;
 
 }  // namespace
 
-QImage decodePlainBitmap(const QByteArray& bytes, QString& fault) {
+Read<QImage> decodePlainBitmap(const QByteArray& bytes) {
     const auto at = [&](int offset, int size) -> qint64 {
         if (offset + size > bytes.size()) {
             return -1;
@@ -26,25 +26,25 @@ QImage decodePlainBitmap(const QByteArray& bytes, QString& fault) {
         return {};  // another kind of picture, or a bitmap stored top-down
     }
     if (width > kLargestSide || height > kLargestSide) {
-        fault = QStringLiteral("too large: %1 x %2").arg(width).arg(height);
-        return {};
+        return {QImage(),
+                QStringLiteral("too large: %1 x %2").arg(width).arg(height).toStdString()};
     }
     if (bitsPerPixel != 24 || compression != 0) {
         return {};  // a bitmap of another depth, or compressed
     }
     if (width <= 0 || height == 0 || dataOffset < 14 + headerSize) {
-        fault = QStringLiteral("a bitmap header that does not hold together (%1 x %2)")
-                    .arg(width)
-                    .arg(height);
-        return {};
+        return {QImage(), QStringLiteral("a bitmap header that does not hold together (%1 x %2)")
+                              .arg(width)
+                              .arg(height)
+                              .toStdString()};
     }
     const qint64 stride = (width * 3 + 3) / 4 * 4;
     const qint64 needed = dataOffset + stride * height;
     if (needed > bytes.size()) {
-        fault = QStringLiteral("cut short: %1 bytes of the %2 its header promises")
-                    .arg(bytes.size())
-                    .arg(needed);
-        return {};
+        return {QImage(), QStringLiteral("cut short: %1 bytes of the %2 its header promises")
+                              .arg(bytes.size())
+                              .arg(needed)
+                              .toStdString()};
     }
     QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
@@ -56,7 +56,7 @@ QImage decodePlainBitmap(const QByteArray& bytes, QString& fault) {
             out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
         }
     }
-    return image;
+    return {image, std::nullopt};
 }
 
 }  // namespace fitzel

@@ -6,12 +6,14 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/Platform.h"
+
 namespace fitzel {
 
 // Decodes an uncompressed 24-bit bitmap stored bottom-up, the kind every picture of the game is,
 // without the general image reader's search through its format plugins. A null image with no
-// fault for any other kind of picture; with the fault for a bitmap that is broken (cut short, or
+// fault for any other kind of picture; the fault for a bitmap that is broken (cut short, or
 // claiming a size beyond 4096 pixels a side).
-QImage decodePlainBitmap(const QByteArray& bytes, QString& fault);
+Read<QImage> decodePlainBitmap(const QByteArray& bytes);
 
 }  // namespace fitzel

@@ -179,7 +179,7 @@ void QtPlatform::unlockFile(const std::string& path) {
     locks_.unlock(qs(path));
 }
 
-FileRead QtPlatform::readFile(const std::string& path, std::size_t maxBytes) {
+Read<FileBytes> QtPlatform::readFile(const std::string& path, std::size_t maxBytes) {
     return readWholeFile(qs(path), maxBytes);
 }
 

@@ -62,7 +62,7 @@ class QtPlatform final : public Platform {
     std::string programFolder() override;
     std::optional<std::string> userDataFolder() override;
     bool canWriteIn(const std::string& folder) override;
-    FileRead readFile(const std::string& path, std::size_t maxBytes) override;
+    Read<FileBytes> readFile(const std::string& path, std::size_t maxBytes) override;
     Fault replaceFile(const std::string& path, const std::string& bytes) override;
     Fault lockFile(const std::string& path) override;
     void unlockFile(const std::string& path) override;

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "forms/Read.h"
+#include "platform/Platform.h"
 
 namespace fitzel {
 namespace {

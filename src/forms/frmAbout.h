@@ -7,10 +7,10 @@
 #include <QString>
 #include <array>
 
-#include "forms/Read.h"
 #include "forms/Registry.h"
 #include "forms/SmallWindow.h"
 #include "forms/SystemServices.h"
+#include "platform/Platform.h"
 
 class QLabel;
 class QPaintEvent;

@@ -246,7 +246,7 @@ void frmMain::mnuFileItem_Click(FileItem item) {
 
 void frmMain::startDeal(std::optional<std::uint64_t> number) {
     overlay_->newGame();
-    play([this, number] { number ? game_->NewDeal(*number) : game_->NewGame(); });
+    play([this, number] { number ? game_->newDeal(*number) : game_->NewGame(); });
 }
 
 void frmMain::mnuHelpItem_Click(HelpItem item) {

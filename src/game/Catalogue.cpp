@@ -16,14 +16,14 @@ constexpr std::size_t kShapesFileLimit = 1 << 20;
 
 void modGeneral::LoadShapes() {
     const std::string path = dataPath(kShapesFile);
-    const FileRead file = platform_.readFile(path, kShapesFileLimit);
-    if (file.status != FileRead::Status::Ok) {
-        platform_.fatalError(path, file.fault.empty() ? "The file cannot be read." : file.fault);
+    const Read<FileBytes> file = platform_.readFile(path, kShapesFileLimit);
+    if (file.fault || !file.value.found) {
+        platform_.fatalError(path, file.fault.value_or("File not found"));
     }
-    const std::vector<std::string> lines = splitLines(file.bytes, kPieceCount, LineEnds::Any);
+    const std::vector<std::string> lines = splitLines(file.value.bytes, kPieceCount, LineEnds::Any);
     if (lines.size() < static_cast<std::size_t>(kPieceCount)) {
         const std::string count = std::to_string(lines.size());
-        platform_.fatalError(path, file.truncated
+        platform_.fatalError(path, file.value.truncated
                                        ? "The first 35 lines are not within the file's first MiB."
                                        : "The file holds " + count + " lines; the game needs 35.");
     }

@@ -30,10 +30,10 @@ void modGeneral::Randomize() {
 }
 
 void modGeneral::NewGame() {
-    NewDeal(freshDeals_.next());
+    newDeal(freshDeals_.next());
 }
 
-void modGeneral::NewDeal(std::uint64_t number) {
+void modGeneral::newDeal(std::uint64_t number) {
     // A game in progress is simply replaced: no question, and its score is not offered to the
     // table. A click held from it belongs to it and goes with it.
     heldClick.reset();

@@ -47,26 +47,23 @@ std::string modGeneral::highScorePath() {
 
 void modGeneral::LoadHighScores() {
     const std::string path = highScorePath();
-    FileRead file = platform_.readFile(path, kHighScoreFileLimit);
+    Read<FileBytes> file = platform_.readFile(path, kHighScoreFileLimit);
     const std::string shipped = dataPath(kHighScoreFile);
-    if (file.status == FileRead::Status::Missing && path != shipped) {
+    if (!file.fault && !file.value.found && path != shipped) {
         // The player's own table starts as the one shipped beside the program, or as an empty
         // one when that cannot be read: the table to be saved is the player's, not the shipped.
         file = platform_.readFile(shipped, kHighScoreFileLimit);
-        if (file.status != FileRead::Status::Ok) {
-            file = FileRead{};
+        if (file.fault) {
+            file = {};
         }
     }
     // A missing file is a table nobody has entered yet. One that is there but cannot be read
     // reads as that too, but is remembered, so that saving never writes over it.
-    highScoreReadFault_.reset();
-    if (file.status == FileRead::Status::Failed) {
-        highScoreReadFault_ = file.fault.empty() ? "The file cannot be read." : file.fault;
-    }
-    decodeHighScoreFile(file.bytes, intHighScore, strHighName);
+    highScoreReadFault_ = file.fault;
+    decodeHighScoreFile(file.value.bytes, intHighScore, strHighName);
 }
 
-Fault modGeneral::SaveHighScores() {
+Fault modGeneral::saveHighScores() {
     if (highScoreWriteFault_) {
         return highScoreWriteFault_;
     }
@@ -108,7 +105,7 @@ void modGeneral::CheckHighScore(std::int16_t score) {
             }
             intHighScore[place] = score;
             strHighName[place] = strPlayerName;
-            fault = SaveHighScores();
+            fault = saveHighScores();
         }
         platform_.unlockFile(lock);
     }

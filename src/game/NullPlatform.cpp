@@ -73,18 +73,12 @@ bool NullPlatform::copyFromDisk(const std::string& realPath, const std::string& 
     return true;
 }
 
-FileRead NullPlatform::readFile(const std::string& path, std::size_t maxBytes) {
-    FileRead read;
+Read<FileBytes> NullPlatform::readFile(const std::string& path, std::size_t maxBytes) {
     const auto found = files.find(path);
     if (found == files.end()) {
-        read.status = FileRead::Status::Missing;
-        read.fault = "File not found";
-        return read;
+        return {};
     }
-    read.status = FileRead::Status::Ok;
-    read.bytes = found->second.substr(0, maxBytes);
-    read.truncated = found->second.size() > maxBytes;
-    return read;
+    return {{true, found->second.substr(0, maxBytes), found->second.size() > maxBytes}, {}};
 }
 
 Fault NullPlatform::replaceFile(const std::string& path, const std::string& bytes) {

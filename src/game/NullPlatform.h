@@ -60,7 +60,7 @@ class NullPlatform : public Platform {
     std::string programFolder() override { return folder_; }
     std::optional<std::string> userDataFolder() override { return folder_ + "-user"; }
     bool canWriteIn(const std::string&) override { return true; }
-    FileRead readFile(const std::string& path, std::size_t maxBytes) override;
+    Read<FileBytes> readFile(const std::string& path, std::size_t maxBytes) override;
     Fault replaceFile(const std::string& path, const std::string& bytes) override;
     Fault lockFile(const std::string&) override { return {}; }
     void unlockFile(const std::string&) override {}

@@ -176,7 +176,7 @@ class modGeneral : private GameState {
     // Starts a new game with a fresh deal number.
     void NewGame();
     // Starts a new game dealt from the given number: the same number deals the same pieces.
-    void NewDeal(std::uint64_t number);
+    void newDeal(std::uint64_t number);
     void NextPiece();
     void AddScore(std::int16_t points);
     void ResetLabels();
@@ -224,7 +224,7 @@ class modGeneral : private GameState {
     // --- High scores ---
     void LoadHighScores();
     // Stores the table.
-    Fault SaveHighScores();
+    Fault saveHighScores();
     void CheckHighScore(std::int16_t score);
     // The one place that decides where the table is kept.
     std::string highScorePath();

@@ -41,17 +41,23 @@ enum class BoxIcon { None, Information, Question };
 enum class BoxButtons { Ok, YesNo };
 enum class BoxAnswer { Ok, Yes, No };
 
-// What an operation that may fail gives back: no value when it succeeded, else the fault in
-// words the player can read.
+// What an action that may fail gives back: no value when it succeeded, else the fault in words
+// the player can read.
 using Fault = std::optional<std::string>;
 
-// What reading a whole data file gave.
-struct FileRead {
-    enum class Status { Ok, Missing, Failed };
-    Status status = Status::Missing;
-    std::string bytes;       // the file's bytes, at most the limit asked for
-    bool truncated = false;  // the file holds more than the limit
-    std::string fault;       // in words, when the status is not Ok
+// What a read that may fail gives back: the value and the fault together, never the fault through
+// an argument or an exception. The value is left empty when there is a fault.
+template <typename T>
+struct Read {
+    T value{};
+    Fault fault;
+};
+
+// A whole data file as read.
+struct FileBytes {
+    bool found = false;      // there is a file by that name
+    std::string bytes;       // its bytes, at most the limit asked for
+    bool truncated = false;  // it holds more than the limit
 };
 
 class Platform {
@@ -100,7 +106,7 @@ class Platform {
     // Whether a new file can be made in the folder.
     virtual bool canWriteIn(const std::string& folder) = 0;
     // Reads at most maxBytes of a file.
-    virtual FileRead readFile(const std::string& path, std::size_t maxBytes) = 0;
+    virtual Read<FileBytes> readFile(const std::string& path, std::size_t maxBytes) = 0;
     // Writes a whole new file beside the old one and puts it in the old one's place in one
     // rename, so that at any moment the path holds either the old or the new file, whole.
     // Makes the folder when it is missing.

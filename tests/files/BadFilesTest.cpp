@@ -26,7 +26,7 @@ namespace {
 class DiskPlatform : public NullPlatform {
   public:
     explicit DiskPlatform(const QString& folder) : NullPlatform(folder.toStdString()) {}
-    FileRead readFile(const std::string& path, std::size_t maxBytes) override {
+    Read<FileBytes> readFile(const std::string& path, std::size_t maxBytes) override {
         return readWholeFile(QString::fromStdString(path), maxBytes);
     }
     Fault replaceFile(const std::string& path, const std::string& bytes) override {
@@ -106,15 +106,15 @@ TEST_F(BadFilesTest, ATableBehindALinkIsSavedThereButNeverInPlaceOfAPipeOrADevic
         const Fault fault = replaceWholeFile(config(), "new");
         EXPECT_EQ(fault.has_value(), target == pipe);
         EXPECT_TRUE(QFileInfo(config()).isSymLink());
-        EXPECT_EQ(readWholeFile(config(), 100).status,
-                  target == pipe ? FileRead::Status::Failed : FileRead::Status::Ok);
+        EXPECT_EQ(readWholeFile(config(), 100).fault.has_value(), target == pipe);
     }
     EXPECT_EQ(QFile(kept).size(), 3);
     EXPECT_FALSE(QFileInfo(pipe).isFile());
     // Only a file holding more than the reader takes is cut; a folder in a file's place is a
     // file that cannot be read, not a missing one that a save could put in its place.
-    EXPECT_TRUE(!readWholeFile(kept, 3).truncated && readWholeFile(kept, 2).truncated);
-    EXPECT_EQ(readWholeFile(elsewhere.path(), 3).status, FileRead::Status::Failed);
+    EXPECT_FALSE(readWholeFile(kept, 3).value.truncated);
+    EXPECT_TRUE(readWholeFile(kept, 2).value.truncated);
+    EXPECT_TRUE(readWholeFile(elsewhere.path(), 3).fault.has_value());
 }
 
 TEST_F(BadFilesTest, ASaveKilledAtAnyMomentLeavesTheOldTableOrTheNewOne) {
@@ -187,8 +187,7 @@ TEST(Pictures, BitmapsReadAsTheToolkitReadsThemAndBrokenOnesSayWhatIsWrong) {
     QFile whole(path);
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
     const QByteArray bytes = whole.readAll();
-    QString fault;
-    EXPECT_EQ(decodePlainBitmap(bytes, fault), QImage(path).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(decodePlainBitmap(bytes).value, QImage(path).convertToFormat(QImage::Format_RGB32));
     QByteArray enormous = bytes;
     for (int offset : {18, 22}) {  // width and height: 20000 = 0x4E20
         enormous.replace(offset, 4, QByteArray("\x20\x4E\0\0", 4));
@@ -198,9 +197,10 @@ TEST(Pictures, BitmapsReadAsTheToolkitReadsThemAndBrokenOnesSayWhatIsWrong) {
                                                      {enormous, "too large: 20000 x 20000"},
                                                      {"BM", ""},
                                                      {"\x89PNG\r\n", ""}}) {
-        EXPECT_TRUE(decodePlainBitmap(odd, fault = QString()).isNull()) << odd.size();
-        EXPECT_TRUE(said.isEmpty() ? fault.isEmpty() : fault.startsWith(said))
-            << fault.toStdString();
+        const Read<QImage> read = decodePlainBitmap(odd);
+        EXPECT_TRUE(read.value.isNull()) << odd.size();
+        EXPECT_TRUE(read.fault.value_or("").starts_with(said.toStdString()));
+        EXPECT_EQ(read.fault.has_value(), !said.isEmpty()) << read.fault.value_or("");
     }
 }
 

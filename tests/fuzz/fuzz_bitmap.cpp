@@ -11,9 +11,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    QString fault;
-    const QImage image = fitzel::decodePlainBitmap(bytes, fault);
-    if (!image.isNull() && (!fault.isEmpty() || image.width() > 4096 || image.height() > 4096)) {
+    const fitzel::Read<QImage> read = fitzel::decodePlainBitmap(bytes);
+    const QImage& image = read.value;
+    if (!image.isNull() && (read.fault || image.width() > 4096 || image.height() > 4096)) {
         std::abort();
     }
     return 0;

@@ -51,10 +51,9 @@ class FakePlatform : public NullPlatform {
     std::optional<std::string> userDataFolder() override {
         return homeless ? std::nullopt : NullPlatform::userDataFolder();
     }
-    FileRead readFile(const std::string& path, std::size_t maxBytes) override {
-        return unreadable.count(path)
-                   ? FileRead{FileRead::Status::Failed, "", false, "permission denied"}
-                   : NullPlatform::readFile(path, maxBytes);
+    Read<FileBytes> readFile(const std::string& path, std::size_t maxBytes) override {
+        return unreadable.count(path) ? Read<FileBytes>{{}, "permission denied"}
+                                      : NullPlatform::readFile(path, maxBytes);
     }
     Fault replaceFile(const std::string& path, const std::string& bytes) override {
         return replaceFault ? replaceFault : NullPlatform::replaceFile(path, bytes);

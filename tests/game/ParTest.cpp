@@ -17,7 +17,7 @@ struct RealDeal : Program {
     }
     // The whole deal, from the number; the patterns of its first pieces in the order dealt.
     void deal(std::uint64_t number) {
-        game.NewDeal(number);
+        game.newDeal(number);
         for (int i = 0; i < 34; ++i)
             game.NextPiece();
     }
@@ -145,7 +145,7 @@ TEST(ParTest, NoPlayerOfTheRealGameBeatsIt) {
     std::mt19937 chance(13);
     for (std::uint64_t number = 1; number <= 12; ++number) {
         RealDeal p;
-        p.game.NewDeal(number);
+        p.game.newDeal(number);
         p.game.setUpForTest({.piecesLeft = 9});  // ten pieces
         if (number % 2 == 0) {
             EXPECT_EQ(greedy::playOne(p.game, p.fake).surprises, 0) << "as playOut foresaw";
