@@ -21,21 +21,33 @@ xvfb_pid="" weston_pid="" game_pid="" started=$SECONDS
 
 fail() {
     echo "FAIL: $*" >&2
-    [ ! -s "$work/stderr" ] || { echo "--- the program's standard error:" && cat "$work/stderr"; } >&2
+    if [ -s "$work/stderr" ]; then
+        echo "--- the program's standard error:" >&2
+        cat "$work/stderr" >&2
+    fi
     exit 1
 }
 trap 'kill $game_pid $xvfb_pid $weston_pid 2>/dev/null; wait; rm -rf "$work"' EXIT
 type -P Xvfb xdotool import od convert >/dev/null || fail "scripts/install-deps installs the tools"
 # Polls a command every tenth of a second until it succeeds; false after `limit` seconds.
 poll() {
-    local deadline=$((SECONDS + $1)) && shift
-    until "$@"; do [ $SECONDS -lt $deadline ] && sleep 0.1 || return 1; done
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
 }
 
 export QT_ENABLE_HIGHDPI_SCALING=0 HOME="$work" XDG_CONFIG_HOME="$work/options"
-export XDG_RUNTIME_DIR="$work/runtime" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS WAYLAND_DISPLAY DISPLAY
-[ -n "${E2E_OWN_BUS:-}" ] && export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 || export QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
+if [ -n "${E2E_OWN_BUS:-}" ]; then
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+else
+    export QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
+fi
 
 # The virtual display: Xvfb picks a free display number itself and tells it.
 start_x() {
@@ -48,9 +60,12 @@ start_x() {
 
 # Starts the program in a folder holding it and the data files, less the one named.
 start_game() {
-    folder=$work/game && mkdir -p "$folder"
+    folder=$work/game
+    mkdir -p "$folder"
     cp "$program" "$program_folder"/*.dat "$program_folder"/*.bmp "$program_folder"/*.cfg "$folder/"
-    [ -z "${1:-}" ] || rm "$folder/$1"
+    if [ -n "${1:-}" ]; then
+        rm "$folder/$1"
+    fi
     (cd "$folder" && exec ./"$(basename "$program")" >"$work/stdout" 2>"$work/stderr") &
     game_pid=$!
 }
@@ -71,9 +86,12 @@ menu_command() {
     menu_open() { [ "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)" -ge 2 ]; }
     for attempt in 1 2 3; do
         xdotool mousemove --window "$window" 160 60
-        press "$window" alt+f && poll 5 menu_open || true
+        press "$window" alt+f
+        poll 5 menu_open || true
         xdotool key "$1"
-        ! poll 5 "$2" || return 0
+        if poll 5 "$2"; then
+            return 0
+        fi
         xdotool key Escape
     done
     return 1
@@ -81,7 +99,8 @@ menu_command() {
 # Waits for the program to end, its status in exit_status.
 wait_for_exit() {
     poll $LIMIT eval '! game_running' || fail "the program still ran ${LIMIT}s later"
-    exit_status=0 && wait "$game_pid" || exit_status=$?
+    exit_status=0
+    wait "$game_pid" || exit_status=$?
     game_pid=""
 }
 
@@ -101,9 +120,15 @@ read_cells() {
         x=$((27 + 39 * ((n - 1) % 5))) y=$((275 + 38 * ((n - 1) / 5)))
         if [ "$1" = preview ]; then
             x=$((238 + 30 * ((n - 1) % 3))) y=$((270 + 30 * ((n - 1) / 3))) filled=$eg_filled empty=$eg_empty
-            [ "$n" -ne 5 ] || x=268 y=301
+            if [ "$n" -eq 5 ]; then
+                x=268 y=301
+            fi
         fi
-        case "$(screen_at $x $y)" in "$filled") printf 1 ;; "$empty") printf 0 ;; *) printf '?' ;; esac
+        case "$(screen_at $x $y)" in
+            "$filled") printf 1 ;;
+            "$empty") printf 0 ;;
+            *) printf '?' ;;
+        esac
     done
 }
 
@@ -120,8 +145,10 @@ check_drawn() {
 new_board() { screenshot && [ "$(read_cells board)" = 0000000000000000000000000 ] && [[ "$(read_cells preview)" != *\?* ]]; }
 
 play_game() {
-    start_x && start_game
-    window=$(find_window "Fitzel!" $LIMIT) && [ -n "$window" ] || fail "no main window"
+    start_x
+    start_game
+    window=$(find_window "Fitzel!" $LIMIT)
+    [ -n "$window" ] || fail "no main window"
     local X Y WIDTH HEIGHT SCREEN
     eval "$(xdotool getwindowgeometry --shell "$window")"
     [ "$WIDTH" -eq $CLIENT_W ] || fail "the window is $WIDTH pixels wide, not $CLIENT_W"
@@ -138,7 +165,8 @@ play_game() {
 }
 
 fatal_run() {
-    start_x && start_game "$1"
+    start_x
+    start_game "$1"
     local box=$(find_window "Fitzel! - Error" $LIMIT)
     [ -n "$box" ] || fail "no error message"
     [ -z "$(find_window 'Fitzel!' 0)" ] || fail "the main window is shown although the data is broken"
@@ -153,21 +181,29 @@ fatal_run() {
 reader() { /usr/bin/python3 -W ignore "$(dirname "$0")/reader.py" "$1" || fail "as read through the bus"; }
 # On Wayland: the window is found in the compositor's screenshots, whole, by its background.
 on_wayland() {
-    local plugin && plugin=$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libqwayland-generic.so
-    [ -e "$plugin" ] && type -P weston weston-screenshooter >/dev/null ||
-        { echo "SKIP: no weston or no $plugin"; exit 77; }
+    local plugin=$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libqwayland-generic.so
+    if [ ! -e "$plugin" ] || ! type -P weston weston-screenshooter >/dev/null; then
+        echo "SKIP: no weston or no $plugin"
+        exit 77
+    fi
     weston --backend=headless-backend.so --use-pixman --debug --socket=fitzel --width=$SCREEN_W \
         --height=$((SCREEN_H + 100)) >"$work/weston.log" 2>&1 &
-    weston_pid=$! && export WAYLAND_DISPLAY=fitzel QT_QPA_PLATFORM=wayland
+    weston_pid=$!
+    export WAYLAND_DISPLAY=fitzel QT_QPA_PLATFORM=wayland
     poll $LIMIT test -S "$XDG_RUNTIME_DIR/fitzel" || fail "no compositor: $(cat "$work/weston.log")"
-    start_game && mkdir "$work/shot"
+    start_game
+    mkdir "$work/shot"
     screenshot() {
-        rm -f "$work"/shot/* && (cd "$work/shot" && weston-screenshooter) && set -- "$work"/shot/*.png
-        convert "$1" -depth 8 "rgb:$work/screen.rgb" && IFS=x+ read -r client_w client_h client_x client_y \
+        rm -f "$work"/shot/*
+        (cd "$work/shot" && weston-screenshooter) || return 1
+        set -- "$work"/shot/*.png
+        convert "$1" -depth 8 "rgb:$work/screen.rgb" || return 1
+        IFS=x+ read -r client_w client_h client_x client_y \
             < <(convert "$1" -fill black +opaque "#ffe0c0" -format %@ info: 2>/dev/null)
         [ "$client_w$client_h" = $CLIENT_W$CLIENT_H ]
     }
-    check_drawn && reader new
+    check_drawn
+    reader new
     poll 10 new_board || fail "File > New did not start a game ($(read_cells board))"
 }
 
@@ -176,9 +212,16 @@ case "$scenario" in
     missing-shapes) fatal_run Shapes.dat ;;
     missing-picture) fatal_run 17.bmp ;;
     # The bus starts the reader's side, which sends the keys, when first asked: on this display.
-    screen-reader) start_x && dbus-update-activation-environment DISPLAY && start_game && reader play ;;
+    screen-reader)
+        start_x
+        dbus-update-activation-environment DISPLAY
+        start_game
+        reader play
+        ;;
     wayland) on_wayland ;;
     *) fail "no scenario \"$scenario\"" ;;
 esac
-[[ $scenario = missing-* ]] || [ ! -s "$work/stderr" ] || fail "the program wrote on standard error"
+if [[ $scenario != missing-* ]]; then
+    [ ! -s "$work/stderr" ] || fail "the program wrote on standard error"
+fi
 echo "PASS: $scenario in $((SECONDS - started))s"

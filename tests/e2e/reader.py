@@ -4,7 +4,8 @@
 #   reader.py new    File > New through the menu item's action
 #   reader.py play   reads the window, starts a game, places a piece with the arrow keys and
 #                    Return, and passes one over through the Skip button's action
-import sys, time
+import sys
+import time
 import gi
 
 gi.require_version("Atspi", "2.0")
@@ -15,10 +16,12 @@ labels, heard = [], []  # heard: the names of what the bus tells a reader has ch
 
 # Waits until found() answers, and every change told until then has been heard.
 def wait(what, found):
-    deadline, context = time.monotonic() + 30, GLib.MainContext.default()
+    deadline = time.monotonic() + 30
+    context = GLib.MainContext.default()
     while not (result := found()) or context.pending():
         assert time.monotonic() < deadline, f"{what}; read: {said()}"
-        context.iteration(False) or time.sleep(0.02)
+        if not context.iteration(False):
+            time.sleep(0.02)
     return result
 
 
@@ -38,12 +41,15 @@ window = wait("no main window", lambda: next((w for w in tree(Atspi.get_desktop(
                                              if w.get_name() == "Fitzel!"), None))
 named = {node.get_name(): node for node in tree(window)}
 # Heard from now on: the program, now on the bus, hears of a listener that comes after it.
-(listener := Atspi.EventListener.new(lambda event: heard.append(event.source.get_name()))).register("object:property-change")
+listener = Atspi.EventListener.new(lambda event: heard.append(event.source.get_name()))
+listener.register("object:property-change")
 labels = sorted((node for node in named.values() if node.get_role_name() == "label"), key=Atspi.Accessible.get_name)
 if sys.argv[1] == "new":
     sys.exit(not press("New"))  # 0 once the action is done
 
-board, preview, cursor = lambda: looks("Board cell", 25), lambda: looks("Preview cell", 9), named["Board"]
+board = lambda: looks("Board cell", 25)
+preview = lambda: looks("Preview cell", 9)
+cursor = named["Board"]
 current = lambda: [k for k in range(1, 36) if named[f"Piece {k}"].get_description() == "current"]
 assert board() + preview() == "?" * 34 and said() == ["Score 0", "Time Left 10"] and \
     named["Skip"].get_action_name(0) == "Press" and window.get_role_name() == "frame", "read before a game"
@@ -65,7 +71,8 @@ wait("the cursor's cell is not told filled", lambda: "filled" in cursor.get_desc
 assert board() == want, f"the board reads {board()}, not {want}"
 told = {name for name in heard if name.startswith("Board cell")}
 assert told == {f"Board cell {n + 1}" for n in range(25) if want[n] == "1"}, f"changes told: {told}"
-score, piece = int(said()[0].split()[-1]), current()
+score = int(said()[0].split()[-1])
+piece = current()
 press("Skip")
 wait("Skip passed nothing over", lambda: named[f"Piece {piece[0]}"].get_description() == "dealt")
 wait("the score is not told", lambda: said()[0] == f"Score {max(0, score - 7)}")

@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "forms/Twips.h"
 #include "forms/frmAbout.h"
 #include "forms/frmHelp.h"
 #include "forms/frmScores.h"
@@ -20,17 +21,27 @@ struct FakeSystem : Registry, SystemServices {
     std::vector<std::string> started;
     RegistryStatus openKey(RegistryRoot, const std::string& key, std::uint32_t, std::uint32_t,
                            RegistryKey&) override {
-        return ++open, current = key, keys.count(key) ? kRegistrySuccess : kRegistryFileNotFound;
+        ++open;
+        current = key;
+        return keys.count(key) ? kRegistrySuccess : kRegistryFileNotFound;
     }
     RegistryStatus queryValue(RegistryKey, const std::string&, std::uint32_t& type,
                               std::uint8_t* data, std::uint32_t& size) override {
         const std::string text = keys.at(current) + '\0';
-        type = kRegSz, size = text.size();
-        return std::copy(text.begin(), text.end(), data), kRegistrySuccess;
+        type = kRegSz;
+        size = text.size();
+        std::copy(text.begin(), text.end(), data);
+        return kRegistrySuccess;
     }
-    RegistryStatus closeKey(RegistryKey) override { return --open, kRegistrySuccess; }
+    RegistryStatus closeKey(RegistryKey) override {
+        --open;
+        return kRegistrySuccess;
+    }
     bool fileExists(const std::string& path) override { return path == "/opt/sys/MSINFO32.EXE"; }
-    bool startProgram(const std::string& path) override { return started.push_back(path), true; }
+    bool startProgram(const std::string& path) override {
+        started.push_back(path);
+        return true;
+    }
 };
 
 class SmallWindowsTest : public QObject {
@@ -41,11 +52,14 @@ class SmallWindowsTest : public QObject {
 
     // Row k shows place k, from the top, each text whole.
     void checkRows(const frmScores& window, const QStringList& texts) {
-        for (int k = 1, top = -1; k <= 5; top = window.lblScore[k++]->y()) {
-            const QLabel *score = window.lblScore[k], *name = window.lblName[k];
+        int top = -1;
+        for (int k = 1; k <= 5; ++k) {
+            const QLabel* score = window.lblScore[k];
+            const QLabel* name = window.lblName[k];
             QVERIFY(score->y() > top && name->y() == score->y() &&
                     score->text() == texts[2 * k - 2] && name->text() == texts[2 * k - 1] &&
                     name->width() >= name->sizeHint().width());
+            top = score->y();
         }
     }
 
@@ -53,17 +67,46 @@ class SmallWindowsTest : public QObject {
     void instructionsShowWholeBesideTheButton() {
         // A heading, a blank line and nine lines ending the last sentence, each whole on its own
         // line in a legible size, inside the label, which stands inside the window and clear of
-        // the OK button.
-        frmHelp window(nullptr);
-        const QLabel* label = window.lblHelp;
-        const QStringList lines = label->text().split('\n');
-        QVERIFY(lines.size() == 11 && lines[1].isEmpty() && lines.last().endsWith('.'));
-        QVERIFY(!label->wordWrap() && QFontInfo(label->font()).pixelSize() >= 11);
-        const QRect room = label->contentsRect(), ok = window.OKButton->geometry();
-        QVERIFY(room.contains(
-            label->fontMetrics().boundingRect(room, label->alignment(), label->text())));
-        QVERIFY(window.rect().contains(label->geometry() | ok) &&
-                !label->geometry().intersects(ok));
+        // the OK button; in a font too wide for it the window grows, OK keeping its place at the
+        // right edge.
+        const QFont dialogFont = QApplication::font();
+        QSize designed;  // the window as designed, and OK's distance from its right edge there
+        int okFromRight = 0;
+        for (const qreal spacing : {0.0, 6.0}) {
+            QFont wide = dialogFont;
+            wide.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+            QApplication::setFont(wide);
+            frmHelp window(nullptr);
+            const QLabel* label = window.lblHelp;
+            const QStringList lines = label->text().split('\n');
+            QVERIFY(lines.size() == 11 && lines[1].isEmpty() && lines.last().endsWith('.'));
+            QVERIFY(!label->wordWrap() && QFontInfo(label->font()).pixelSize() >= 11);
+            const QRect room = label->contentsRect();
+            const QRect ok = window.OKButton->geometry();
+            QVERIFY(room.contains(
+                label->fontMetrics().boundingRect(room, label->alignment(), label->text())));
+            QVERIFY(window.rect().contains(label->geometry() | ok) &&
+                    !label->geometry().intersects(ok));
+            if (designed.isEmpty()) {
+                designed = window.size();
+                okFromRight = window.width() - ok.right();
+            }
+            QCOMPARE(window.width() - ok.right(), okFromRight);
+            QCOMPARE(window.width() > designed.width(), spacing > 0);
+        }
+        QApplication::setFont(dialogFont);
+    }
+
+    void twipsTurnIntoTheNearestPixel() {
+        // 15 twips to a pixel: half a pixel or more goes on to the next.
+        struct Length {
+            int twips;
+            int pixels;
+        };
+        for (const auto& [twips, pixels] :
+             {Length{0, 0}, {7, 0}, {8, 1}, {22, 1}, {23, 2}, {5654, 377}, {7950, 530}})
+            QCOMPARE(pixelsFromTwips(twips), pixels);
+        QCOMPARE((Twips{7, 8, 22, 23}.pixels()), QRect(0, 1, 1, 2));
     }
 
     void scoresShowTheStoredTableAndReadItAgain() {
@@ -81,20 +124,21 @@ class SmallWindowsTest : public QObject {
                            "<b>x</b> &", "1", QString::fromUtf8("Zo\xC3\xAB"), "0", ""});
     }
 
-    void aboutShowsTheIconAndVersion() {
-        // The icon is the first third of piece 10's picture; the version is the game's.
+    void aboutShowsTheGamesVersion() {
         frmAbout about(game, folder, nullptr);
-        const QImage piece = QImage(folder + "/10.bmp").convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(about.picIcon->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                 piece.copy(0, 0, piece.width() / 3, piece.height()));
         QVERIFY(about.lblVersion->text().endsWith(" " FITZEL_PROJECT_VERSION));
     }
 
     void systemInfoStartsFromTheRegistryOrSaysItIsUnavailable() {
         // The first key's program, else MSINFO32.EXE in the second key's folder, each read less
         // its closing zero, the key closed again; else a message.
-        for (const auto& [first, second, started] :  // first key, second key, what is started
-             {std::tuple("/usr/bin/sysinfo", "/opt/sys", "/usr/bin/sysinfo"),
+        struct Keys {
+            const char* first;
+            const char* second;
+            const char* started;  // the program started, or nothing
+        };
+        for (const auto& [first, second, started] :
+             {Keys{"/usr/bin/sysinfo", "/opt/sys", "/usr/bin/sysinfo"},
               {"", "/opt/sys", "/opt/sys/MSINFO32.EXE"},
               {"", "/opt/none", ""}}) {
             FakeSystem system;

@@ -6,6 +6,7 @@
 #include "forms/BoardOverlay.h"
 #include "forms/DealMenu.h"
 #include "forms/PictureBox.h"
+#include "forms/PlayerOptions.h"
 #include "forms/QtPlatform.h"
 #include "forms/frmMain.h"
 
@@ -36,7 +37,8 @@ QImage grabbed(QWidget* widget) {
 // A shown window; with a piece, a game whose current piece and filled cells the test sets.
 std::unique_ptr<frmMain> window(int piece = 0, const L& filled = {}) {
     auto w = std::make_unique<frmMain>();
-    w->show(), w->activateWindow();
+    w->show();
+    w->activateWindow();
     if (QTest::qWaitForWindowActive(w.get()) && piece != 0) {
         w->mnuFileItem_Click(frmMain::FileItem::New);
         w->game().setUpForTest(
@@ -84,8 +86,13 @@ class frmMainTest : public QObject {
             QVERIFY(!strip.intersects(piece) && qMax(qAbs(off.x()), qAbs(off.y())) <= 1);
             strip += piece;
         }
+        struct Grid {
+            PictureBox* (frmMain::*cell)(int) const;
+            int columns;
+            int count;
+        };
         for (const auto& [cell, columns, count] :
-             {std::tuple(&frmMain::picGrid, 5, 25), {&frmMain::picEG, 3, 9}}) {
+             {Grid{&frmMain::picGrid, 5, 25}, {&frmMain::picEG, 3, 9}}) {
             const QRect one = (w.get()->*cell)(1)->geometry();
             for (int n = 1; n <= count; ++n)
                 QVERIFY((count == 9 && n == 5) ||
@@ -95,24 +102,30 @@ class frmMainTest : public QObject {
         }
         const QRect board = w->picGrid(1)->geometry() | w->picGrid(25)->geometry();
         const QRect preview = w->picEG(1)->geometry() | w->picEG(9)->geometry();
-        const QRect time = w->lblTimeRemaining()->geometry(), score = w->lblScore()->geometry();
-        const QRect parts[] = {strip.boundingRect(),    board, preview, time, score,
+        const QRect parts[] = {strip.boundingRect(),
+                               board,
+                               preview,
+                               w->lblTimeRemaining()->geometry(),
+                               w->lblScore()->geometry(),
                                w->btnSkip()->geometry()};
         for (int i = 0; i < 6; ++i)
             for (int j = -1; j < i; ++j)
                 QVERIFY(j < 0 ? screen.rect().contains(parts[i]) : !parts[i].intersects(parts[j]));
-        const QRect key = w->picEG(5)->geometry(), inside = key.adjusted(1, 1, -1, -1);
-        const QRect corner = w->picEG(1)->geometry(),
-                    middle = corner.translated(corner.width(), corner.height());
+        const QRect key = w->picEG(5)->geometry();
+        const QRect corner = w->picEG(1)->geometry();
+        const QRect middle = corner.translated(corner.width(), corner.height());
         QVERIFY(key.contains(middle) && middle.adjusted(-1, -1, 1, 1).contains(key));
-        QImage shown = screen.copy(key), drawn = shown;  // its picture inside a black border
+        const QImage shown = screen.copy(key);
+        QImage drawn(shown.size(), shown.format());  // its picture inside a black border
         drawn.fill(Qt::black);
-        QPainter(&drawn).drawPixmap(QPoint(1, 1), w->picEG(5)->pixmap(), QRect({}, inside.size()));
+        QPainter(&drawn).drawPixmap(QPoint(1, 1), w->picEG(5)->pixmap(),
+                                    QRect({}, key.size() - QSize(2, 2)));
         QCOMPARE(shown, drawn);
         QCOMPARE(w->minimumSize(), w->maximumSize());
         const QImage up = grabbed(w->btnSkip());
         w->btnSkip()->setDown(true);
-        const QImage down = grabbed(w->btnSkip()), face = up.copy(up.rect().adjusted(0, 0, -1, -1));
+        const QImage down = grabbed(w->btnSkip());
+        const QImage face = up.copy(up.rect().adjusted(0, 0, -1, -1));
         QVERIFY(down.copy(face.rect().translated(1, 1)) == face && down != up);
     }
 
@@ -126,8 +139,8 @@ class frmMainTest : public QObject {
             const QImage picture =
                 QImage(QString::asprintf("%02d%s.bmp", k, ratio > 1 ? "@2x" : ""))
                     .convertToFormat(QImage::Format_RGB32);
-            const int look = w->game().state().intCurrentPiece == k ? 2 : 0,
-                      width = picture.width() / 3;
+            const int look = w->game().state().intCurrentPiece == k ? 2 : 0;
+            const int width = picture.width() / 3;
             QCOMPARE(w->picPieces(k)->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
                      picture.copy(look * width, 0, width, picture.height()));
             QCOMPARE(w->picPieces(k)->size() * ratio, QSize(width, picture.height()));
@@ -150,24 +163,20 @@ class frmMainTest : public QObject {
         QCOMPARE(w->platform().pictures().filesRead(), read);
     }
 
-    void labelsShowTheirLetteringCentredAndWhole() {
-        // Each label's heading is its lettering picture, centred; all its ink lies inside the
-        // label, even with the longest score.
+    void labelsShowTheirNumbersWhole() {
+        // All of a label's ink lies inside it, even with the longest score, which it shows.
         const auto w = window();
-        for (const auto& [label, heading] :
-             {std::pair(w->lblTimeRemaining(), "time-left"), std::pair(w->lblScore(), "score")}) {
+        for (QLabel* label : {w->lblTimeRemaining(), w->lblScore()}) {
+            const QImage before = grabbed(label);
             label->setText(label->text().section('\n', 0, 0) + "\n32767");
-            const QImage shown = grabbed(label), word(QString(":/lettering/%1.bmp").arg(heading));
-            const int x = (shown.width() - word.width()) / 2;
+            const QImage shown = grabbed(label);
             QRect ink;
             for (int i = 0; i < shown.height() * shown.width(); ++i) {
                 const QPoint at(i % shown.width(), i / shown.width());
-                ink |= shown.pixel(at) != shown.pixel(0, 0) ? QRect(at, at) : QRect();
-                QVERIFY(!QRect(x, 0, word.width(), word.height()).contains(at) ||
-                        qAbs(qRed(word.pixel(at - QPoint(x, 0))) - qRed(shown.pixel(at))) <= 2);
+                if (shown.pixel(at) != shown.pixel(0, 0))
+                    ink |= QRect(at, at);
             }
-            QVERIFY(shown.rect().adjusted(1, 1, -1, -1).contains(ink) &&
-                    ink.height() > word.height());
+            QVERIFY(shown.rect().adjusted(1, 1, -1, -1).contains(ink) && shown != before);
         }
     }
 
@@ -176,8 +185,13 @@ class frmMainTest : public QObject {
         // cells' middles and the other cells as they are. Piece 6 is a 2x2 square up and right
         // of its key, 19 a row of three, 13 a plus: one that fits, one off the board, one that
         // clashes.
+        struct Pointed {
+            int piece;
+            L taken;
+            int cell;
+        };
         for (const auto& [piece, taken, cell] :
-             {std::tuple(6, L{}, 21), {19, L{}, 10}, {13, L{12, 18}, 13}}) {
+             {Pointed{6, {}, 21}, {19, {}, 10}, {13, {12, 18}, 13}}) {
             const auto w = window(piece, taken);
             QTest::mouseMove(w->lblScore());
             QTest::mouseMove(w->picGrid(cell));
@@ -195,21 +209,31 @@ class frmMainTest : public QObject {
             QVERIFY(cells[cell] != CellFit::None);
             w->game().setUpForTest({.filled = std::vector<int>{1, 2, 6, 7}});
             w->game().CheckBlocks();  // a block vanishing
-            QTest::mouseMove(w->lblScore()), QTest::mouseMove(w->picGrid(cell));
+            QTest::mouseMove(w->lblScore());
+            QTest::mouseMove(w->picGrid(cell));
             QCOMPARE(std::ranges::count(cells, CellFit::None), 26);
         }
     }
 
     void keysMoveTheCursorAndPlaceThePieceThere() {
-        // From the middle, the arrows stop at the edges; Return, Enter and Space place piece 1,
-        // a single square, at the cursor, a held key's repeats nothing.
+        // The cursor, hidden until a key is used in the game, starts in the middle; the arrows
+        // stop at the edges; Return, Enter and Space place piece 1, a single square, at the
+        // cursor, a held key's repeats nothing. The pointer moved over the board hides it again.
         const Qt::Key arrows[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
-        const std::tuple<const char*, int, Qt::Key> cases[] = {{"UD", 13, Qt::Key_Return},
-                                                               {"LLLLLUUUUU", 1, Qt::Key_Space},
-                                                               {"RRRRRRDDDD", 25, Qt::Key_Enter}};
-        for (const auto& [moves, cell, place] : cases) {
-            const auto w = window(1);
+        struct Keyed {
+            const char* moves;  // L, R, U, D
+            int cell;
+            Qt::Key place;
+        };
+        for (const auto& [moves, cell, place] : {Keyed{"UD", 13, Qt::Key_Return},
+                                                 {"LLLLLUUUUU", 1, Qt::Key_Space},
+                                                 {"RRRRRRDDDD", 25, Qt::Key_Enter}}) {
+            const auto w = window();
             BoardOverlay* board = w->boardOverlay();
+            QTest::keyClick(board, Qt::Key_Up);  // before the game: nothing shown
+            w->mnuFileItem_Click(frmMain::FileItem::New);
+            w->game().setUpForTest({.currentPiece = 1});
+            QCOMPARE(board->cursorCell(), 0);
             for (QChar move : QString(moves))
                 QTest::keyClick(board, arrows[QString("LRUD").indexOf(move)]);
             QKeyEvent held(QEvent::KeyPress, place, Qt::NoModifier, QString(), true);
@@ -219,13 +243,21 @@ class frmMainTest : public QObject {
             QTest::keyClick(board, place);
             QVERIFY(std::ranges::count(w->game().state().blnGrid, true) == 1 &&
                     w->game().state().blnGrid[cell]);
+            QTest::mouseMove(w->picGrid(cell));
+            QTest::mouseMove(w->picGrid(cell % 25 + 1));
+            QCOMPARE(board->cursorCell(), 0);
         }
     }
 
     void exitAsksOnlyDuringAGameWithYesTheDefault() {
         // During a game, its seconds ticking away, File > Exit asks a question, Return answering
         // Yes and Escape No; with no game it ends at once.
-        for (const auto& [game, key, ends] : {std::tuple(0, Qt::Key_Escape, true),
+        struct Asked {
+            int game;  // its current piece, 0 for no game
+            Qt::Key key;
+            bool ends;
+        };
+        for (const auto& [game, key, ends] : {Asked{0, Qt::Key_Escape, true},
                                               {13, Qt::Key_Return, true},
                                               {13, Qt::Key_Escape, false}}) {
             const auto w = window(game);
@@ -264,10 +296,12 @@ class frmMainTest : public QObject {
                     // A press taken back off the link opens nothing.
                     QTest::mousePress(web, Qt::LeftButton);
                     QTest::mouseRelease(web, Qt::LeftButton, {}, QPoint(-2, -2));
-                    links << web->text(), QTest::mouseClick(web, Qt::LeftButton);
+                    links << web->text();
+                    QTest::mouseClick(web, Qt::LeftButton);
                 }
                 QTest::keyClick(opened, Qt::Key_Escape);
-                if (seen << opened->isVisible(), opened->isVisible())
+                seen << opened->isVisible();
+                if (opened->isVisible())
                     QTest::mouseClick(opened->findChild<QPushButton*>(), Qt::LeftButton);
                 seen << !opened->isVisible();
                 opened->close();
@@ -282,25 +316,27 @@ class frmMainTest : public QObject {
 
     void dealsAreDealtByNumberAndReplayedAndTheirParToldOnce() {
         // Deal by Number refuses what is no deal number, asking again, and deals the one typed;
-        // Replay deals it again. With the par shown, a game's end brings, after its own box, one
-        // box naming the deal and its par, proven for a one-piece game; a game replaced while its
-        // par is sought brings none.
+        // Replay deals it again. The par, not shown until the player asks, then comes after the
+        // game's own boxes and table window, in one box naming the deal and its par, proven for
+        // a one-piece game; a game replaced while its par is sought brings none.
+        QSettings(QStringLiteral("Fitzel"), QStringLiteral("fitzel")).clear();  // fresh options
+        QFile::remove("Config.cfg");  // a table that any score enters
         const auto w = window();
+        QVERIFY(!w->dealMenu()->parOption()->isChecked());
         w->dealMenu()->parOption()->setChecked(true);
-        QStringList typing = {"12x", "4242"}, seen;  // "ask" and what it proposed, "box", "par"
-        QEventLoop parShown;
+        QStringList typing = {"12x", "4242", "Ann"};
+        QStringList seen;  // "ask" and what it proposed, "box", "table", "par"
         EachModal answers([&](QWidget* modal) {
             const QString text = modal->property("text").toString();  // a message box's
             auto* ask = qobject_cast<QInputDialog*>(modal);
-            seen << (ask                         ? "ask " + ask->textValue()
-                     : !text.contains("4242")    ? "box"
-                     : text.contains("at least") ? "par at least"
-                                                 : "par");
+            seen << (ask                                    ? "ask " + ask->textValue()
+                     : modal->inherits("fitzel::frmScores") ? "table"
+                     : !text.contains("4242")               ? "box"
+                     : text.contains("at least")            ? "par at least"
+                                                            : "par");
             if (ask)
                 ask->setTextValue(typing.takeFirst());
             qobject_cast<QDialog*>(modal)->accept();
-            if (seen.last().startsWith("par"))
-                parShown.quit();
         });
         w->dealMenu()->numberItem()->trigger();
         const std::vector<int> first = w->game().state().dealtPieces;
@@ -309,22 +345,41 @@ class frmMainTest : public QObject {
         w->game().btnSkip_Click();
         w->dealMenu()->replayItem()->trigger();  // while it is sought
         QVERIFY(w->game().state().dealtPieces == first);
-        w->game().setUpForTest({.piecesLeft = 0});  // a game of one piece
+        w->game().setUpForTest({.piecesLeft = 0, .score = 40});  // a game of one piece
         w->game().btnSkip_Click();
-        QTimer::singleShot(60000, &parShown, &QEventLoop::quit);
-        parShown.exec();
-        QCOMPARE(seen, QStringList({"ask ", "box", "ask 12x", "box", "box", "par"}));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            seen,
+            QStringList({"ask ", "box", "ask 12x", "box", "box", "ask ", "box", "table", "par"}),
+            60000);
+    }
+
+    void theTableWindowNeverOpensTwice() {
+        // A game that ends behind the table window opened from the menu shows its table there.
+        const auto w = window();
+        int opened = 0;
+        EachModal watcher([&](QWidget* table) {
+            if (++opened == 1)
+                QTimer::singleShot(0, table, [&w] { w->showScoresWindow(); });  // the game ending
+            QTimer::singleShot(0, table, &QWidget::close);
+        });
+        w->mnuHelpItem_Click(frmMain::HelpItem::ShowHighScores);
+        QCOMPARE(opened, 1);
     }
 
     void nameBoxGivesTheTypedNameOrNothing() {
         // The proposed name is offered; OK gives what was typed, Cancel nothing.
         const auto w = window();
-        for (const auto& [key, result] : {std::pair(Qt::Key_Return, "Zoë"), {Qt::Key_Escape, ""}}) {
+        struct Answer {
+            Qt::Key key;
+            const char* name;  // what the box gives
+        };
+        for (const auto& [key, result] : {Answer{Qt::Key_Return, "Zoë"}, {Qt::Key_Escape, ""}}) {
             QString proposed;
             EachModal typist([&, key = key](QWidget* modal) {
                 auto* field = modal->findChild<QLineEdit*>();
                 proposed = field->text();
-                field->selectAll(), field->insert(QStringLiteral("Zoë"));
+                field->selectAll();
+                field->insert(QStringLiteral("Zoë"));
                 QTest::keyClick(field, key);
             });
             QVERIFY(w->platform().inputBox("Name?", "Name", "Ann") == result && proposed == "Ann");
