@@ -65,9 +65,10 @@ std::vector<std::pair<int, BoardMask>> footprintsOf(const std::string& pattern) 
 
 class Search {
   public:
-    Search(const std::vector<std::string>& patterns, Clock::time_point deadline,
-           const std::atomic<bool>& cancelled)
+    Search(const std::vector<std::string>& patterns, const ParStart& start,
+           Clock::time_point deadline, const std::atomic<bool>& cancelled)
         : count_(static_cast<int>(patterns.size())),
+          start_(start),
           cellsFrom_(patterns.size() + 1, 0),
           deadline_(deadline),
           cancelled_(cancelled) {
@@ -96,10 +97,21 @@ class Search {
     }
 
     Par run() {
-        found_ = beam();
-        // Is there a play better than the one found? The answer is the par, or there is none.
-        const int best = parFrom(0, 0, found_);
-        return {std::max(best, found_), !stopped_};
+        bestPlay_ = beam();
+        found_ = scoreOf(bestPlay_);
+        // Is there a play better than the one found? From a score s, a play ends at the better of
+        // s and its gain, and of its par from here.
+        const int s = start_.score;
+        const int gain = gainFrom(0, start_.board, found_ - s, 0);
+        const int par = parFrom(0, start_.board, std::max(found_, s + gain));
+        const int best = std::max({found_, s + gain, par});
+        if (!stopped_ && best > scoreOf(bestPlay_)) {
+            if (std::optional<std::vector<int>> play = playReaching(best, s + gain == best)) {
+                bestPlay_ = std::move(*play);
+            }
+        }
+        const int score = scoreOf(bestPlay_);
+        return {score, bestPlay_, !stopped_ && score >= best};
     }
 
   private:
@@ -143,6 +155,8 @@ class Search {
 
     // A state's key in the table: later pieces give greater keys.
     enum class Question { Gain, Par };
+    // The choice a par remembers when its best is the gain from the state itself.
+    static constexpr int kGainFromHere = 31;
     static std::uint64_t keyOf(Question question, int piece, BoardMask board) {
         return std::uint64_t{1} << 39 | std::uint64_t(piece) << 26 |
                std::uint64_t{question == Question::Par} << 25 | board;
@@ -154,7 +168,11 @@ class Search {
     std::optional<int> settled(std::uint64_t key, int piece, BoardMask board, int alpha,
                                int gained) {
         if (piece == count_) {
-            found_ = std::max(found_, gained);
+            // The play that led here ends at least at its gain: the best met so far is kept.
+            if (gained > found_) {
+                found_ = gained;
+                bestPlay_ = path_;
+            }
             return 0;
         }
         const int most = mostPoints_[cellsLeft(piece, board)];
@@ -164,9 +182,6 @@ class Search {
         const std::optional<TranspositionTable::Known> known = table_.find(key);
         if (!known || (!known->exact && known->value > alpha)) {
             return std::nullopt;
-        }
-        if (known->exact) {
-            found_ = std::max(found_, gained + known->value);
         }
         return known->value;
     }
@@ -187,8 +202,11 @@ class Search {
             }
         }
         for (const Outcome& choice : all) {
+            path_.push_back(choice.cell);
             best.take(choice.points + gainFrom(piece + 1, choice.board, best.bar() - choice.points,
-                                               gained + choice.points));
+                                               gained + choice.points),
+                      choice.cell);
+            path_.pop_back();
             if (stopped_) {
                 return alpha;
             }
@@ -204,12 +222,14 @@ class Search {
             return *answer;
         }
         Best best{alpha};
-        best.take(gainFrom(piece, board, alpha, 0));
+        best.take(gainFrom(piece, board, alpha, 0), kGainFromHere);
         for (const Outcome& choice : choices(piece, board)) {
             if (stopped_) {
                 return alpha;
             }
-            best.take(parFrom(piece + 1, choice.board, best.bar()));
+            path_.push_back(choice.cell);
+            best.take(parFrom(piece + 1, choice.board, best.bar()), choice.cell);
+            path_.pop_back();
         }
         return stopped_ ? alpha : remembered(key, best);
     }
@@ -220,13 +240,15 @@ class Search {
     struct Best {
         int alpha;
         int exact = kNone;   // the best choice, once one has beaten alpha
+        int choice = 0;      // which it was
         int beaten = kNone;  // the most any other choice could give
         static constexpr int kNone = -(1 << 20);
 
         int bar() const { return std::max(alpha, exact); }
-        void take(int value) {
+        void take(int value, int made) {
             if (value > bar()) {
                 exact = value;
+                choice = made;
             } else {
                 beaten = std::max(beaten, value);
             }
@@ -236,7 +258,7 @@ class Search {
     int remembered(std::uint64_t key, const Best& best) {
         const bool exact = best.exact > best.alpha;
         const int value = exact ? best.exact : std::max(best.exact, best.beaten);
-        table_.store(key, {value, exact});
+        table_.store(key, {value, exact, best.choice});
         return value;
     }
 
@@ -248,48 +270,133 @@ class Search {
     }
 
     // A good play found fast: after each piece, only the best boards are kept, each with the
-    // best score that reaches it, ranked by the score plus what their cells could still earn.
-    int beam() {
-        std::unordered_map<BoardMask, int> boards{{0, 0}};
-        std::vector<std::pair<BoardMask, int>> kept;
-        for (int piece = 0; piece < count_ && !stopped_; ++piece) {
-            stopped_ = cancelled_ || Clock::now() >= deadline_;
-            std::unordered_map<BoardMask, int> next;
-            for (const auto& [board, score] : boards) {
-                for (const Outcome& choice : choices(piece, board)) {
-                    int& best = next.try_emplace(choice.board, -1).first->second;
-                    best = std::max(best, int{scoreAfter(score, choice.points)});
+    // best score that reaches it and the choice that did, ranked by the score plus what their
+    // cells could still earn. Cut short, it gives every piece passed over.
+    std::vector<int> beam() {
+        struct Reached {
+            BoardMask board;
+            int score;
+            int cell;
+            std::size_t from;  // in the layer before
+        };
+        std::vector<std::vector<Reached>> layers(count_ + 1);
+        layers[0].push_back({start_.board, start_.score, 0, 0});
+        for (int piece = 0; piece < count_; ++piece) {
+            if (cancelled_ || Clock::now() >= deadline_) {
+                stopped_ = true;
+                return std::vector<int>(count_, 0);
+            }
+            std::vector<Reached>& next = layers[piece + 1];
+            std::unordered_map<BoardMask, std::size_t> at;
+            for (std::size_t from = 0; from < layers[piece].size(); ++from) {
+                const Reached& here = layers[piece][from];
+                for (const Outcome& choice : choices(piece, here.board)) {
+                    const Reached there{choice.board, scoreAfter(here.score, choice.points),
+                                        choice.cell, from};
+                    const auto [slot, fresh] = at.try_emplace(choice.board, next.size());
+                    if (fresh) {
+                        next.push_back(there);
+                    } else if (there.score > next[slot->second].score) {
+                        next[slot->second] = there;
+                    }
                 }
             }
-            kept.assign(next.begin(), next.end());
             // A 3x3 block's cells are each worth 30/9 points: a board is ranked as if every
             // filled cell were.
-            const auto rank = [](const std::pair<BoardMask, int>& b) {
-                return 9 * b.second + 30 * std::popcount(b.first);
+            const auto rank = [](const Reached& r) {
+                return 9 * r.score + 30 * std::popcount(r.board);
             };
-            if (kept.size() > kBeamWidth) {
-                std::nth_element(kept.begin(), kept.begin() + kBeamWidth, kept.end(),
-                                 [&](const auto& a, const auto& b) { return rank(a) > rank(b); });
-                kept.resize(kBeamWidth);
+            if (next.size() > kBeamWidth) {
+                std::nth_element(
+                    next.begin(), next.begin() + kBeamWidth, next.end(),
+                    [&](const Reached& a, const Reached& b) { return rank(a) > rank(b); });
+                next.resize(kBeamWidth);
             }
-            boards = std::unordered_map<BoardMask, int>(kept.begin(), kept.end());
         }
-        // Cut short, it has no whole play to give.
-        int best = 0;
-        for (const auto& [board, score] : boards) {
-            best = stopped_ ? 0 : std::max(best, score);
+        const std::vector<Reached>& last = layers[count_];
+        std::size_t at = static_cast<std::size_t>(
+            std::max_element(last.begin(), last.end(),
+                             [](const Reached& a, const Reached& b) { return a.score < b.score; }) -
+            last.begin());
+        std::vector<int> play(count_, 0);
+        for (int piece = count_; piece > 0; --piece) {
+            play[piece - 1] = layers[piece][at].cell;
+            at = layers[piece][at].from;
         }
-        return best;
+        return play;
+    }
+
+    // What a choice for a piece leads to: the cell its key square goes to, or 0 to pass it over.
+    Outcome outcomeOf(int piece, BoardMask board, int cell) const {
+        const int piecesLeft = count_ - piece - 1;
+        for (const auto& [at, footprint] : footprints_[piece]) {
+            if (at == cell && !overlaps(footprint, board)) {
+                const PlayedOut after = playOut(board, footprint, piecesLeft);
+                return {cell, after.points, after.board};
+            }
+        }
+        return {0, std::max(passCost(Pass::Skip, piecesLeft), passCost(Pass::TimeOut, piecesLeft)),
+                board};
+    }
+
+    // The final score of a play from the start, by the game's rules.
+    int scoreOf(const std::vector<int>& play) const {
+        BoardMask board = start_.board;
+        int score = start_.score;
+        for (int piece = 0; piece < count_; ++piece) {
+            const Outcome choice = outcomeOf(piece, board, play[piece]);
+            score = scoreAfter(score, choice.points);
+            board = choice.board;
+        }
+        return score;
+    }
+
+    // The play that reaches `value` from the start, through the choices the table remembers for
+    // each state on its way (a state it has lost is searched again): from the start's gain when
+    // `fromGain`, else from its par. None when time runs out meanwhile.
+    std::optional<std::vector<int>> playReaching(int value, bool fromGain) {
+        std::vector<int> play;
+        BoardMask board = start_.board;
+        Question question = fromGain ? Question::Gain : Question::Par;
+        int need = fromGain ? value - start_.score : value;
+        for (int piece = 0; piece < count_; ++piece) {
+            std::optional<TranspositionTable::Known> known =
+                table_.find(keyOf(question, piece, board));
+            if (!known || !known->exact || known->value != need) {
+                if (question == Question::Gain) {
+                    gainFrom(piece, board, need - 1, 0);
+                } else {
+                    parFrom(piece, board, need - 1);
+                }
+                known = table_.find(keyOf(question, piece, board));
+                if (stopped_ || !known || !known->exact || known->value != need) {
+                    return std::nullopt;
+                }
+            }
+            if (known->choice == kGainFromHere) {
+                question = Question::Gain;
+                --piece;  // the same piece, now for its best gain
+                continue;
+            }
+            const Outcome choice = outcomeOf(piece, board, known->choice);
+            play.push_back(choice.cell);
+            board = choice.board;
+            need -= question == Question::Gain ? choice.points : 0;
+        }
+        return play;
     }
 
     const int count_;
+    const ParStart start_;
     std::vector<std::vector<std::pair<int, BoardMask>>> footprints_;
     std::vector<int> cellsFrom_;   // the cells of piece i and every later one
     std::vector<int> mostPoints_;  // by cells
     const Clock::time_point deadline_;
     const std::atomic<bool>& cancelled_;
     TranspositionTable table_;
-    int found_ = 0;  // the best whole play met so far
+    int found_ = 0;              // at least what the best play met so far ends at
+    std::vector<int> bestPlay_;  // that play
+    std::vector<int> path_;      // the choices that led to the state being searched
     long visits_ = 0;
     bool stopped_ = false;
 };
@@ -297,8 +404,8 @@ class Search {
 }  // namespace
 
 Par findPar(const std::vector<std::string>& patterns, std::chrono::milliseconds budget,
-            const std::atomic<bool>& cancelled) {
-    return Search(patterns, Clock::now() + budget, cancelled).run();
+            const std::atomic<bool>& cancelled, const ParStart& start) {
+    return Search(patterns, start, Clock::now() + budget, cancelled).run();
 }
 
 }  // namespace fitzel
