@@ -38,6 +38,12 @@ TEST(DealTest, ANumberDealsTheSamePiecesEverywhereANewGameAFreshOneAndThePlayerT
         (std::vector<int>{35, 27, 23, 2,  4,  16, 9,  5,  10, 6, 3,  19, 33, 20, 24, 25, 11, 1,
                           13, 29, 22, 21, 12, 18, 34, 14, 31, 8, 28, 32, 26, 7,  15, 17, 30}));
     const std::vector<int> dealt = p.game.state().dealtPieces;
+    const std::vector<std::string> whole = p.patterns();
+    p.game.newDeal(1234567);
+    for (int i = 0; i < 10; ++i)
+        p.game.NextPiece();
+    EXPECT_EQ(p.game.patternsToCome(), std::vector(whole.begin() + 10, whole.end()))
+        << "the current piece and those to come, foreseen";
     p.deal(1234568);
     p.deal(1234567);  // again, after another
     EXPECT_EQ(p.game.state().dealtPieces, dealt);
