@@ -4,7 +4,8 @@
 // Usage: fitzel_par_bench <data folder> [deals, 100] [first deal, 1] [budget ms, the game's]
 //
 // Deals first .. first + deals - 1, each played once to its end by the greedy player of
-// tools/simulate on the real game, then its par found as the game finds it. One line a deal,
+// tools/simulate on the real game, then its par found as the game finds it, and the par's play
+// played on the real game. One line a deal,
 // then the figures.
 #include <algorithm>
 #include <chrono>
@@ -14,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "GreedyPlayer.h"
+#include "Players.h"
 #include "game/Par.h"
 
 using namespace fitzel;
@@ -39,11 +40,12 @@ int main(int argc, char** argv) {
     std::vector<double> seconds;
     std::vector<int> greedyScores, pars;
     int proven = 0;
+    int agreed = 0;
     const std::atomic<bool> never{false};
-    std::printf("deal\tgreedy\tpar\tproven\tseconds\n");
+    std::printf("deal\tgreedy\tpar\tproven\tseconds\tplayed\n");
     for (std::uint64_t deal = first; deal < first + static_cast<std::uint64_t>(deals); ++deal) {
         game.newDeal(deal);
-        greedyScores.push_back(greedy::playOne(game, platform).score);
+        greedyScores.push_back(players::playOne(game, platform).score);
         const std::vector<std::string> patterns = game.dealtPatterns();
         const auto start = std::chrono::steady_clock::now();
         const Par par = findPar(patterns, budget, never);
@@ -51,8 +53,14 @@ int main(int argc, char** argv) {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         pars.push_back(par.score);
         proven += par.proven ? 1 : 0;
-        std::printf("%llu\t%d\t%d\t%s\t%.3f\n", static_cast<unsigned long long>(deal),
-                    greedyScores.back(), par.score, par.proven ? "yes" : "no", seconds.back());
+        // The par's play, played on the real game, ends at the par.
+        game.newDeal(deal);
+        players::playAlong(game, platform, par.play);
+        const int played = game.state().intScore;
+        agreed += played == par.score ? 1 : 0;
+        std::printf("%llu\t%d\t%d\t%s\t%.3f\t%d\n", static_cast<unsigned long long>(deal),
+                    greedyScores.back(), par.score, par.proven ? "yes" : "no", seconds.back(),
+                    played);
         std::fflush(stdout);
     }
 
@@ -66,6 +74,7 @@ int main(int argc, char** argv) {
     std::printf("time to par: median %.3f s, worst %.3f s\n", sorted[sorted.size() / 2],
                 sorted.back());
     std::printf("proven exact: %d of %d\n", proven, deals);
+    std::printf("the par's play, played on the game, ends at the par: %d of %d\n", agreed, deals);
     std::printf("mean score: greedy %.1f, par %.1f (gap %.1f)\n", mean(greedyScores), mean(pars),
                 mean(pars) - mean(greedyScores));
     return 0;

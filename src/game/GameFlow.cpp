@@ -19,6 +19,17 @@ std::string timeLeftText(const std::string& seconds) {
     return "Time Left\n" + seconds;
 }
 
+// The next piece dealt: draws until a piece not yet dealt comes up, which always happens while
+// pieces are left.
+template <typename Draw>
+int undealtPiece(Draw&& draw, const std::array<bool, kPieceCount + 1>& dealt) {
+    int k = 0;
+    do {
+        k = std::clamp(static_cast<int>(draw() * kPieceCount) + 1, 1, kPieceCount);
+    } while (dealt[k]);
+    return k;
+}
+
 }  // namespace
 
 modGeneral::modGeneral(Platform& platform) : platform_(platform) {
@@ -40,6 +51,7 @@ void modGeneral::newDeal(std::uint64_t number) {
     draws_ = DealDraws(number);
     dealNumber = number;
     dealtPieces.clear();
+    ranked = true;
     ResetPieceStrip();
     ClearPreview();
     ClearBoard();
@@ -62,12 +74,7 @@ void modGeneral::NextPiece() {
     if (intCurrentPiece > 0) {
         showPieceCell(intCurrentPiece, kDealt);
     }
-    // Draw again until an undealt piece comes up; one always exists while pieces are left.
-    int k = 0;
-    do {
-        k = static_cast<int>(draw() * kPieceCount) + 1;
-        k = std::clamp(k, 1, static_cast<int>(kPieceCount));
-    } while (blnPieceDealt[k]);
+    const int k = undealtPiece([this] { return draw(); }, blnPieceDealt);
     intCurrentPiece = static_cast<std::int16_t>(k);
     blnPieceDealt[k] = true;
     dealtPieces.push_back(k);
@@ -85,6 +92,26 @@ double modGeneral::draw() {
         }
     }
     return draws_.next();
+}
+
+std::vector<std::string> modGeneral::patternsToCome() const {
+    std::vector<std::string> patterns;
+    if (!blnInGame) {
+        return patterns;
+    }
+    patterns.push_back(strShapes[intCurrentPiece]);
+    DealDraws draws = draws_;
+    std::array<bool, kPieceCount + 1> dealt = blnPieceDealt;
+    for (int left = intPiecesLeft; left > 0; --left) {
+        const int k = undealtPiece([&draws] { return draws.next(); }, dealt);
+        dealt[k] = true;
+        patterns.push_back(strShapes[k]);
+    }
+    return patterns;
+}
+
+void modGeneral::playUnranked() {
+    ranked = false;
 }
 
 std::vector<std::string> modGeneral::dealtPatterns() const {
@@ -163,7 +190,9 @@ void modGeneral::gameOver() {
     tell(GameEvent::Ending);
     platform_.messageBox(kGameOverText, kGameOverTitle, BoxIcon::Information, BoxButtons::Ok);
     blnInGame = false;
-    CheckHighScore(intScore);
+    if (ranked) {
+        CheckHighScore(intScore);
+    }
     tell(GameEvent::Ended);
 }
 

@@ -1,4 +1,5 @@
-// The par of a deal: the best final score that any play of its pieces could have reached.
+// The par of a deal: the best final score that any play of its pieces could have reached, and the
+// play that reaches it.
 //
 // The method: depth-first branch and bound over the states (piece to play, board), with a
 // transposition table (TranspositionTable.h) and an upper bound on what a state can still gain,
@@ -23,282 +24,158 @@
 //   is exact, any other only an upper bound, and the table keeps which.
 // - The first play. A beam search (after each piece, only the best boards) finds a good play
 //   quickly, scored by the game's rules, which the bound then measures every state against.
+// - The play. The table keeps, with each exact value, the choice that reaches it; the par's play
+//   follows those choices from the start (ParPlays.cpp), and its score by the game's rules is
+//   the par.
 // - The budget. When time runs out, or the caller cancels, the best play met so far is the
 //   answer, "at least"; else the answer is proven.
 #include "game/Par.h"
 
-#include <algorithm>
-#include <array>
-#include <bit>
-#include <unordered_map>
-
-#include "game/TranspositionTable.h"
-#include "game/modGeneral.h"
+#include "game/ParSearch.h"
 
 namespace fitzel {
-namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Boards kept after each piece by the beam search that finds the first play.
-constexpr std::size_t kBeamWidth = 2000;
-
-// A choice for one piece and what it leads to: the cell its key square goes to (0 to pass it
-// over), the points it adds (a pass's cost is negative) and the board once it has played out.
-struct Outcome {
-    int cell;
-    int points;
-    BoardMask board;
-};
-
-// The cells where the piece's key square may go, with the footprints it would cover there: the
-// game's edge test and footprint, on an empty board. Whether it fits is then the overlap test.
-std::vector<std::pair<int, BoardMask>> footprintsOf(const std::string& pattern) {
-    std::vector<std::pair<int, BoardMask>> footprints;
-    for (int cell = 1; cell <= kBoardCells; ++cell) {
-        if (edgesHold(pattern, cell)) {
-            footprints.emplace_back(cell, maskOf(footprintOf(pattern, cell)));
+ParSearch::ParSearch(const std::vector<std::string>& patterns, const ParStart& start,
+                     ParClock::time_point deadline, const std::atomic<bool>& cancelled)
+    : count_(static_cast<int>(patterns.size())),
+      start_(start),
+      cellsFrom_(patterns.size() + 1, 0),
+      deadline_(deadline),
+      cancelled_(cancelled) {
+    for (const std::string& pattern : patterns) {
+        footprints_.push_back(footprintsOf(pattern));
+    }
+    for (int piece = count_ - 1; piece >= 0; --piece) {
+        int cells = 0;
+        for (int j = 1; j <= 9; ++j) {
+            cells += squareCovers(patterns[piece], j) ? 1 : 0;
+        }
+        cellsFrom_[piece] = cellsFrom_[piece + 1] + cells;
+    }
+    // The most points n cells can make, each in one block at most: the best mix of block
+    // sizes, from the candidates' own cells and points.
+    mostPoints_.assign(kBoardCells + cellsFrom_[0] + 1, 0);
+    for (int n = 1; n < static_cast<int>(mostPoints_.size()); ++n) {
+        mostPoints_[n] = mostPoints_[n - 1];
+        for (const Candidate& block : kCandidates) {
+            if (block.count <= n) {
+                mostPoints_[n] =
+                    std::max(mostPoints_[n], mostPoints_[n - block.count] + block.points);
+            }
         }
     }
-    return footprints;
 }
 
-class Search {
-  public:
-    Search(const std::vector<std::string>& patterns, Clock::time_point deadline,
-           const std::atomic<bool>& cancelled)
-        : count_(static_cast<int>(patterns.size())),
-          cellsFrom_(patterns.size() + 1, 0),
-          deadline_(deadline),
-          cancelled_(cancelled) {
-        for (const std::string& pattern : patterns) {
-            footprints_.push_back(footprintsOf(pattern));
-        }
-        for (int piece = count_ - 1; piece >= 0; --piece) {
-            int cells = 0;
-            for (int j = 1; j <= 9; ++j) {
-                cells += squareCovers(patterns[piece], j) ? 1 : 0;
-            }
-            cellsFrom_[piece] = cellsFrom_[piece + 1] + cells;
-        }
-        // The most points n cells can make, each in one block at most: the best mix of block
-        // sizes, from the candidates' own cells and points.
-        mostPoints_.assign(kBoardCells + cellsFrom_[0] + 1, 0);
-        for (int n = 1; n < static_cast<int>(mostPoints_.size()); ++n) {
-            mostPoints_[n] = mostPoints_[n - 1];
-            for (const Candidate& block : kCandidates) {
-                if (block.count <= n) {
-                    mostPoints_[n] =
-                        std::max(mostPoints_[n], mostPoints_[n - block.count] + block.points);
-                }
-            }
+Par ParSearch::run() {
+    bestPlay_ = beam();
+    found_ = scoreOf(bestPlay_);
+    // Is there a play better than the one found? From a score s, the best play ends at the better
+    // of s plus the best gain from here, and the par from here (a play whose score is 0 here).
+    const int s = start_.score;
+    const int gain = gainFrom(0, start_.board, found_ - s, 0);
+    const int par = parFrom(0, start_.board, std::max(found_, s + gain));
+    const int best = std::max({found_, s + gain, par});
+    if (!stopped_ && best > scoreOf(bestPlay_)) {
+        if (std::optional<std::vector<int>> play = playReaching(best, s + gain == best)) {
+            bestPlay_ = std::move(*play);
         }
     }
+    const int score = scoreOf(bestPlay_);
+    return {score, bestPlay_, !stopped_ && score >= best};
+}
 
-    Par run() {
-        found_ = beam();
-        // Is there a play better than the one found? The answer is the par, or there is none.
-        const int best = parFrom(0, 0, found_);
-        return {std::max(best, found_), !stopped_};
-    }
-
-  private:
-    // The choices for a piece on a board: every placement, best points first, then passing it
-    // over the cheaper way (for the last piece, letting its time run out).
-    struct Choices {
-        std::array<Outcome, kBoardCells + 1> all;
-        int count = 0;
-        const Outcome* begin() const { return all.data(); }
-        const Outcome* end() const { return all.data() + count; }
-    };
-    Choices choices(int piece, BoardMask board) const {
-        const int piecesLeft = count_ - piece - 1;
-        Choices made;
-        for (const auto& [cell, footprint] : footprints_[piece]) {
-            if (!overlaps(footprint, board)) {
-                const PlayedOut after = playOut(board, footprint, piecesLeft);
-                // A piece that completes a block of its own leaves the board as it was,
-                // wherever it goes: one of these is enough.
-                if (std::none_of(made.begin(), made.end(), [&](const Outcome& o) {
-                        return o.board == after.board && o.points == after.points;
-                    })) {
-                    made.all[made.count++] = {cell, after.points, after.board};
-                }
+ParSearch::Choices ParSearch::choices(int piece, BoardMask board) const {
+    const int piecesLeft = count_ - piece - 1;
+    Choices made;
+    for (const auto& [cell, footprint] : footprints_[piece]) {
+        if (!overlaps(footprint, board)) {
+            const PlayedOut after = playOut(board, footprint, piecesLeft);
+            // A piece that completes a block of its own leaves the board as it was,
+            // wherever it goes: one of these is enough.
+            if (std::none_of(made.begin(), made.end(), [&](const ParOutcome& o) {
+                    return o.board == after.board && o.points == after.points;
+                })) {
+                made.all[made.count++] = {cell, after.points, after.board};
             }
         }
-        std::sort(made.all.begin(), made.all.begin() + made.count,
-                  [](const Outcome& a, const Outcome& b) {
-                      return a.points != b.points ? a.points > b.points : a.cell < b.cell;
-                  });
-        const int pass =
-            std::max(passCost(Pass::Skip, piecesLeft), passCost(Pass::TimeOut, piecesLeft));
-        made.all[made.count++] = {0, pass, board};
-        return made;
     }
+    std::sort(made.all.begin(), made.all.begin() + made.count,
+              [](const ParOutcome& a, const ParOutcome& b) {
+                  return a.points != b.points ? a.points > b.points : a.cell < b.cell;
+              });
+    const int pass =
+        std::max(passCost(Pass::Skip, piecesLeft), passCost(Pass::TimeOut, piecesLeft));
+    made.all[made.count++] = {0, pass, board};
+    return made;
+}
 
-    // The cells that could still go into blocks: those filled and those of the pieces to come.
-    int cellsLeft(int piece, BoardMask board) const {
-        return std::popcount(board) + cellsFrom_[piece];
+std::optional<int> ParSearch::settled(std::uint64_t key, int piece, BoardMask board, int alpha,
+                                      int gained) {
+    if (piece == count_) {
+        // The play that led here ends at least at its gain: the best met so far is kept.
+        if (gained > found_) {
+            found_ = gained;
+            bestPlay_ = path_;
+        }
+        return 0;
     }
-
-    // A state's key in the table: later pieces give greater keys.
-    enum class Question { Gain, Par };
-    static std::uint64_t keyOf(Question question, int piece, BoardMask board) {
-        return std::uint64_t{1} << 39 | std::uint64_t(piece) << 26 |
-               std::uint64_t{question == Question::Par} << 25 | board;
+    const int most = mostPoints_[cellsLeft(piece, board)];
+    if (most <= alpha || outOfTime()) {
+        return std::min(most, alpha);
     }
-
-    // What both questions ask of a state first: whether its answer is settled at once, by the
-    // deal's end, by the bound, by the clock or by the table. `gained` is what the play that led
-    // here has gained since the state its gain is measured from.
-    std::optional<int> settled(std::uint64_t key, int piece, BoardMask board, int alpha,
-                               int gained) {
-        if (piece == count_) {
-            found_ = std::max(found_, gained);
-            return 0;
-        }
-        const int most = mostPoints_[cellsLeft(piece, board)];
-        if (most <= alpha || outOfTime()) {
-            return std::min(most, alpha);
-        }
-        const std::optional<TranspositionTable::Known> known = table_.find(key);
-        if (!known || (!known->exact && known->value > alpha)) {
-            return std::nullopt;
-        }
-        if (known->exact) {
-            found_ = std::max(found_, gained + known->value);
-        }
-        return known->value;
+    const std::optional<TranspositionTable::Known> known = table_.find(key);
+    if (!known || (!known->exact && known->value > alpha)) {
+        return std::nullopt;
     }
+    return known->value;
+}
 
-    // The most a play can gain from the state where piece `piece` (from 0) is to be played, the
-    // floor aside: the points of the blocks still to come, less the cost of each pass. Exact
-    // when above `alpha`; else at most `alpha`, and no play beats it.
-    int gainFrom(int piece, BoardMask board, int alpha, int gained) {
-        const std::uint64_t key = keyOf(Question::Gain, piece, board);
-        if (const std::optional<int> answer = settled(key, piece, board, alpha, gained)) {
-            return *answer;
-        }
-        Best best{alpha};
-        const Choices all = choices(piece, board);
-        for (const Outcome& choice : all) {
-            if (choice.points + mostPoints_[cellsLeft(piece + 1, choice.board)] > alpha) {
-                table_.prefetch(keyOf(Question::Gain, piece + 1, choice.board));
-            }
-        }
-        for (const Outcome& choice : all) {
-            best.take(choice.points + gainFrom(piece + 1, choice.board, best.bar() - choice.points,
-                                               gained + choice.points));
-            if (stopped_) {
-                return alpha;
-            }
-        }
-        return remembered(key, best);
+int ParSearch::gainFrom(int piece, BoardMask board, int alpha, int gained) {
+    const std::uint64_t key = keyOf(Question::Gain, piece, board);
+    if (const std::optional<int> answer = settled(key, piece, board, alpha, gained)) {
+        return *answer;
     }
-
-    // The par from a state: the best final score of a play from here whose score is 0 here: the
-    // best gain from this state or from any state a play reaches from it. Exact above `alpha`.
-    int parFrom(int piece, BoardMask board, int alpha) {
-        const std::uint64_t key = keyOf(Question::Par, piece, board);
-        if (const std::optional<int> answer = settled(key, piece, board, alpha, 0)) {
-            return *answer;
+    Best best{alpha};
+    const Choices all = choices(piece, board);
+    for (const ParOutcome& choice : all) {
+        if (choice.points + mostPoints_[cellsLeft(piece + 1, choice.board)] > alpha) {
+            table_.prefetch(keyOf(Question::Gain, piece + 1, choice.board));
         }
-        Best best{alpha};
-        best.take(gainFrom(piece, board, alpha, 0));
-        for (const Outcome& choice : choices(piece, board)) {
-            if (stopped_) {
-                return alpha;
-            }
-            best.take(parFrom(piece + 1, choice.board, best.bar()));
-        }
-        return stopped_ ? alpha : remembered(key, best);
     }
-
-    // The best of a state's choices, each searched against a bar: alpha, or the best choice so
-    // far when that is higher. A choice that beats the bar gives its exact value; any other,
-    // only a value that it cannot beat.
-    struct Best {
-        int alpha;
-        int exact = kNone;   // the best choice, once one has beaten alpha
-        int beaten = kNone;  // the most any other choice could give
-        static constexpr int kNone = -(1 << 20);
-
-        int bar() const { return std::max(alpha, exact); }
-        void take(int value) {
-            if (value > bar()) {
-                exact = value;
-            } else {
-                beaten = std::max(beaten, value);
-            }
+    for (const ParOutcome& choice : all) {
+        path_.push_back(choice.cell);
+        best.take(choice.points + gainFrom(piece + 1, choice.board, best.bar() - choice.points,
+                                           gained + choice.points),
+                  choice.cell);
+        path_.pop_back();
+        if (stopped_) {
+            return alpha;
         }
-    };
-
-    int remembered(std::uint64_t key, const Best& best) {
-        const bool exact = best.exact > best.alpha;
-        const int value = exact ? best.exact : std::max(best.exact, best.beaten);
-        table_.store(key, {value, exact});
-        return value;
     }
+    return remembered(key, best);
+}
 
-    bool outOfTime() {
-        if (stopped_ || (++visits_ % 4096 == 0 && (cancelled_ || Clock::now() >= deadline_))) {
-            stopped_ = true;
-        }
-        return stopped_;
+int ParSearch::parFrom(int piece, BoardMask board, int alpha) {
+    const std::uint64_t key = keyOf(Question::Par, piece, board);
+    if (const std::optional<int> answer = settled(key, piece, board, alpha, 0)) {
+        return *answer;
     }
-
-    // A good play found fast: after each piece, only the best boards are kept, each with the
-    // best score that reaches it, ranked by the score plus what their cells could still earn.
-    int beam() {
-        std::unordered_map<BoardMask, int> boards{{0, 0}};
-        std::vector<std::pair<BoardMask, int>> kept;
-        for (int piece = 0; piece < count_ && !stopped_; ++piece) {
-            stopped_ = cancelled_ || Clock::now() >= deadline_;
-            std::unordered_map<BoardMask, int> next;
-            for (const auto& [board, score] : boards) {
-                for (const Outcome& choice : choices(piece, board)) {
-                    int& best = next.try_emplace(choice.board, -1).first->second;
-                    best = std::max(best, int{scoreAfter(score, choice.points)});
-                }
-            }
-            kept.assign(next.begin(), next.end());
-            // A 3x3 block's cells are each worth 30/9 points: a board is ranked as if every
-            // filled cell were.
-            const auto rank = [](const std::pair<BoardMask, int>& b) {
-                return 9 * b.second + 30 * std::popcount(b.first);
-            };
-            if (kept.size() > kBeamWidth) {
-                std::nth_element(kept.begin(), kept.begin() + kBeamWidth, kept.end(),
-                                 [&](const auto& a, const auto& b) { return rank(a) > rank(b); });
-                kept.resize(kBeamWidth);
-            }
-            boards = std::unordered_map<BoardMask, int>(kept.begin(), kept.end());
+    Best best{alpha};
+    best.take(gainFrom(piece, board, alpha, 0), kGainFromHere);
+    for (const ParOutcome& choice : choices(piece, board)) {
+        if (stopped_) {
+            return alpha;
         }
-        // Cut short, it has no whole play to give.
-        int best = 0;
-        for (const auto& [board, score] : boards) {
-            best = stopped_ ? 0 : std::max(best, score);
-        }
-        return best;
+        path_.push_back(choice.cell);
+        best.take(parFrom(piece + 1, choice.board, best.bar()), choice.cell);
+        path_.pop_back();
     }
-
-    const int count_;
-    std::vector<std::vector<std::pair<int, BoardMask>>> footprints_;
-    std::vector<int> cellsFrom_;   // the cells of piece i and every later one
-    std::vector<int> mostPoints_;  // by cells
-    const Clock::time_point deadline_;
-    const std::atomic<bool>& cancelled_;
-    TranspositionTable table_;
-    int found_ = 0;  // the best whole play met so far
-    long visits_ = 0;
-    bool stopped_ = false;
-};
-
-}  // namespace
+    return stopped_ ? alpha : remembered(key, best);
+}
 
 Par findPar(const std::vector<std::string>& patterns, std::chrono::milliseconds budget,
-            const std::atomic<bool>& cancelled) {
-    return Search(patterns, Clock::now() + budget, cancelled).run();
+            const std::atomic<bool>& cancelled, const ParStart& start) {
+    return ParSearch(patterns, start, ParClock::now() + budget, cancelled).run();
 }
 
 }  // namespace fitzel

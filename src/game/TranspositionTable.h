@@ -13,10 +13,12 @@ namespace fitzel {
 // is the cheapest to search again.
 class TranspositionTable {
   public:
-    // What is known of a state: its value, exact, or an upper bound that no play from it beats.
+    // What is known of a state: its value, exact, or an upper bound that no play from it beats;
+    // and, with an exact value, the choice that reaches it (0 to 31, the search's to give).
     struct Known {
         int value;
         bool exact;
+        int choice = 0;
     };
 
     // 2^22 entries of 8 bytes: 32 MiB.
@@ -30,7 +32,7 @@ class TranspositionTable {
         for (std::size_t i = 0, at = home(key); i < kProbes; ++i, at = next(at)) {
             if (entries_[at].key == key) {
                 return Known{static_cast<int>(entries_[at].value) - kValueOffset,
-                             entries_[at].exact != 0};
+                             entries_[at].exact != 0, static_cast<int>(entries_[at].choice)};
             }
         }
         return std::nullopt;
@@ -48,7 +50,7 @@ class TranspositionTable {
             }
         }
         entries_[at] = Entry{key, static_cast<std::uint64_t>(known.value + kValueOffset),
-                             known.exact ? 1u : 0u};
+                             known.exact ? 1u : 0u, static_cast<std::uint64_t>(known.choice)};
     }
 
     // Asks the memory for a key's entries ahead of their use (a GCC and Clang builtin): the
@@ -56,12 +58,13 @@ class TranspositionTable {
     void prefetch(std::uint64_t key) const { __builtin_prefetch(&entries_[home(key)]); }
 
   private:
-    // One entry in 8 bytes: the key (0 for an empty entry), the value offset to be positive, and
-    // whether it is exact.
+    // One entry in 8 bytes: the key (0 for an empty entry), the value offset to be positive,
+    // whether it is exact, and the choice that reaches it.
     struct Entry {
         std::uint64_t key : 40 = 0;
         std::uint64_t value : 16 = 0;
         std::uint64_t exact : 1 = 0;
+        std::uint64_t choice : 5 = 0;
     };
     static_assert(sizeof(Entry) == 8);
     static constexpr int kValueOffset = 1 << 15;

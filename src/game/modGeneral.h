@@ -125,6 +125,9 @@ struct GameState {
     // The deal of the game started last (0 before the first), and its pieces in the order dealt.
     std::uint64_t dealNumber = 0;
     std::vector<int> dealtPieces;
+    // Whether the game's final score is offered to the high-score table: not once the player has
+    // been helped, or when the par's play is being watched.
+    bool ranked = true;
 
     std::array<std::string, kPieceCount + 1> strShapes;
 
@@ -164,6 +167,12 @@ class modGeneral : private GameState {
     const GameState& state() const { return *this; }
     // The shape patterns of the pieces dealt so far in this game, in the order dealt.
     std::vector<std::string> dealtPatterns() const;
+    // The shape patterns of the current piece and of every piece still to deal, in the order the
+    // deal will deal them (the deal's own draws: a test's scripted ones aside); none outside a
+    // game.
+    std::vector<std::string> patternsToCome() const;
+    // The game under way will not offer its score to the high-score table.
+    void playUnranked();
 
     // Tells `listener` of every game's start and end from now on, on the game's own thread, until
     // it is forgotten by the number this returns.

@@ -37,6 +37,20 @@ TEST_F(GameFlowTest, APiecePassedOverByTimeOrSkipCostsSevenPointsDownToZeroButTh
     EXPECT_EQ(seen, (std::vector<int>{2, 0, 0})) << "game over, then name and congratulation";
 }
 
+TEST_F(GameFlowTest, AGamePlayedUnrankedEndsWithoutTheTable) {
+    // A game the player was helped through ends with its box, and no name box or table window.
+    start(1);
+    game.playUnranked();
+    game.setUpForTest({.piecesLeft = 0, .score = 500});
+    game.btnSkip_Click();
+    EXPECT_EQ(fake.boxes.size(), 1u) << "the game-over box alone";
+    EXPECT_EQ(fake.scoresWindows, 0);
+    start(1);
+    game.setUpForTest({.piecesLeft = 0, .score = 500});
+    game.btnSkip_Click();
+    EXPECT_EQ(fake.scoresWindows, 1) << "the next game enters it again";
+}
+
 TEST_F(GameFlowTest, AWholeGameDealsEachPieceOnceAndEndsOnce) {
     // A whole game deals each piece once and ends once; File > New then starts afresh.
     start(1);  // cells go into 2x2 blocks half a second a piece; each ninth piece is skipped

@@ -3,7 +3,7 @@
 #include <unordered_map>
 
 #include "GameFixture.h"
-#include "GreedyPlayer.h"
+#include "Players.h"
 #include "game/Deal.h"
 #include "game/Par.h"
 
@@ -38,6 +38,12 @@ TEST(DealTest, ANumberDealsTheSamePiecesEverywhereANewGameAFreshOneAndThePlayerT
         (std::vector<int>{35, 27, 23, 2,  4,  16, 9,  5,  10, 6, 3,  19, 33, 20, 24, 25, 11, 1,
                           13, 29, 22, 21, 12, 18, 34, 14, 31, 8, 28, 32, 26, 7,  15, 17, 30}));
     const std::vector<int> dealt = p.game.state().dealtPieces;
+    const std::vector<std::string> whole = p.patterns();
+    p.game.newDeal(1234567);
+    for (int i = 0; i < 10; ++i)
+        p.game.NextPiece();
+    EXPECT_EQ(p.game.patternsToCome(), std::vector(whole.begin() + 10, whole.end()))
+        << "the current piece and those to come, foreseen";
     p.deal(1234568);
     p.deal(1234567);  // again, after another
     EXPECT_EQ(p.game.state().dealtPieces, dealt);
@@ -148,7 +154,7 @@ TEST(ParTest, NoPlayerOfTheRealGameBeatsIt) {
         p.game.newDeal(number);
         p.game.setUpForTest({.piecesLeft = 9});  // ten pieces
         if (number % 2 == 0) {
-            EXPECT_EQ(greedy::playOne(p.game, p.fake).surprises, 0) << "as playOut foresaw";
+            EXPECT_EQ(players::playOne(p.game, p.fake).surprises, 0) << "as playOut foresaw";
         }
         std::vector<int> chosen;  // cells, 0 for a skip or the time running out (the last free)
         while (p.game.state().blnInGame) {
@@ -173,6 +179,33 @@ TEST(ParTest, NoPlayerOfTheRealGameBeatsIt) {
         const Par par = findPar(p.patterns(), kParBudget, kGoOn);
         EXPECT_TRUE(par.proven && par.score >= p.game.state().intScore)
             << number << ": " << par.score << " < " << p.game.state().intScore;
+    }
+}
+
+TEST(ParTest, ItsPlayPlayedOnTheRealGameEndsAtThePar) {
+    // Whole deals: the par, proven, is what its play scores on the game itself, each move made
+    // once the board is still. The pars were found by an earlier search of another design too.
+    struct Known {
+        std::uint64_t deal;
+        int par;
+    };
+    const std::vector<Known> known = {{2, 430},  {4, 435},  {6, 440},  {8, 425},  {11, 425},
+                                      {14, 425}, {19, 425}, {27, 430}, {29, 425}, {33, 415}};
+    for (const Known& k : known) {
+        RealDeal p;
+        p.deal(k.deal);
+        const Par par = findPar(p.patterns(), std::chrono::seconds(60), kGoOn);
+        EXPECT_TRUE(par.proven) << k.deal;
+        EXPECT_EQ(par.score, k.par) << k.deal;
+        p.game.newDeal(k.deal);
+        players::playAlong(p.game, p.fake, par.play);
+        EXPECT_EQ(p.game.state().intScore, par.score) << k.deal;
+        EXPECT_FALSE(p.game.state().blnInGame) << "the play passes every piece";
+        // Two pieces first that fit nowhere: skipped at 0, they cost nothing.
+        std::vector<std::string> skipped(2, "000000000");
+        const std::vector<std::string> patterns = p.patterns();
+        skipped.insert(skipped.end(), patterns.begin(), patterns.end());
+        EXPECT_EQ(findPar(skipped, std::chrono::seconds(60), kGoOn).score, k.par) << k.deal;
     }
 }
 

@@ -2,7 +2,7 @@
 //
 // Usage: simulate <data folder> [games, 1000] [seed, 1] [lowest mean allowed, 0]
 //
-// The player is GreedyPlayer.h's. Ends with 1 when a placement scored other than the player's
+// The player is Players.h's greedy one. Ends with 1 when a placement scored other than the player's
 // playOut foresaw, or when the mean score is below the lowest allowed.
 #include <algorithm>
 #include <cstdio>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "GreedyPlayer.h"
+#include "Players.h"
 
 using namespace fitzel;
 
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     int skips = 0, surprises = 0;
     for (int g = 0; g < games; ++g) {
         game.NewGame();
-        const greedy::GameResult r = greedy::playOne(game, platform);
+        const players::GameResult r = players::playOne(game, platform);
         scores.push_back(r.score);
         skips += r.skips;
         surprises += r.surprises;

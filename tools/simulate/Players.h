@@ -1,4 +1,6 @@
-// A greedy player: each turn it weighs the current piece on every cell where it fits, by the
+// Players that play the real game to its end: a greedy one, and one that follows a given play.
+//
+// The greedy player: each turn it weighs the current piece on every cell where it fits, by the
 // game's own playOut, and takes the cell after which the blocks score most; on equal points the
 // one that leaves the fewest filled cells, then the lowest cell. With no cell left it skips.
 // The clock is moved on after each click until the clearing has ended, so no click ever waits
@@ -7,11 +9,12 @@
 
 #include <bit>
 #include <optional>
+#include <vector>
 
 #include "game/NullPlatform.h"
 #include "game/modGeneral.h"
 
-namespace fitzel::greedy {
+namespace fitzel::players {
 
 struct Choice {
     int cell = 0;
@@ -71,4 +74,26 @@ inline GameResult playOne(modGeneral& game, NullPlatform& platform) {
     return result;
 }
 
-}  // namespace fitzel::greedy
+// Plays the game just started by the given play: for each piece, the cell its key square goes to,
+// or 0 to pass it over (a skip; for the last piece, letting its time run out). Each move is made
+// once the board is still, through the procedures a click and Skip use.
+inline void playAlong(modGeneral& game, NullPlatform& platform, const std::vector<int>& play) {
+    const GameState& state = game.state();
+    for (int cell : play) {
+        if (!state.blnInGame) {
+            return;
+        }
+        if (cell != 0) {
+            game.picGrid_Click(cell);
+        } else if (state.intPiecesLeft != 0) {
+            game.btnSkip_Click();
+        } else {
+            platform.advance(10000);
+        }
+        while (state.blnClearing) {
+            platform.fireNext();
+        }
+    }
+}
+
+}  // namespace fitzel::players
