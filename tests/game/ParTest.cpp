@@ -1,5 +1,4 @@
 // Deal numbers, and the par of a deal: the best final score its pieces allowed.
-#include <random>
 #include <unordered_map>
 
 #include "GameFixture.h"
@@ -141,45 +140,6 @@ TEST(ParTest, OnShortDealsTheSearchFindsWhatEveryPlayTriedGives) {
     RealDeal p;
     p.deal(5);
     EXPECT_FALSE(findPar(p.patterns(), kParBudget, cancelled).proven) << "given up at once";
-}
-
-TEST(ParTest, NoPlayerOfTheRealGameBeatsIt) {
-    // Short games of the real pieces, played to their end on the game itself, by the greedy
-    // player and by one choosing at random among every cell where the piece fits, a skip and
-    // letting time run out (never a skip of the last), each waiting for a clearing to end. Neither
-    // beats the par, and the random player scores what the rules above foresee.
-    std::mt19937 chance(13);
-    for (std::uint64_t number = 1; number <= 12; ++number) {
-        RealDeal p;
-        p.game.newDeal(number);
-        p.game.setUpForTest({.piecesLeft = 9});  // ten pieces
-        if (number % 2 == 0) {
-            EXPECT_EQ(players::playOne(p.game, p.fake).surprises, 0) << "as playOut foresaw";
-        }
-        std::vector<int> chosen;  // cells, 0 for a skip or the time running out (the last free)
-        while (p.game.state().blnInGame) {
-            std::vector<int> fits{0};
-            for (int cell = 1; cell <= 25; ++cell)
-                if (p.game.placementAt(cell).fits)
-                    fits.push_back(cell);
-            chosen.push_back(fits[chance() % fits.size()]);
-            if (chosen.back() != 0)
-                p.game.picGrid_Click(chosen.back());
-            else if (p.game.state().intPiecesLeft != 0 && chance() % 2 > 0)
-                p.game.btnSkip_Click();
-            else
-                p.fake.advance(10000);
-            while (p.game.state().blnClearing)
-                p.fake.fireNext();
-        }
-        std::pair<std::uint32_t, int> foreseen{0, 0};
-        for (std::size_t i = 0; i < chosen.size(); ++i)
-            foreseen = choose(p.patterns(), i, foreseen.first, foreseen.second, chosen[i]).value();
-        EXPECT_TRUE(number % 2 == 0 || foreseen.second == p.game.state().intScore) << number;
-        const Par par = findPar(p.patterns(), kParBudget, kGoOn);
-        EXPECT_TRUE(par.proven && par.score >= p.game.state().intScore)
-            << number << ": " << par.score << " < " << p.game.state().intScore;
-    }
 }
 
 TEST(ParTest, ItsPlayPlayedOnTheRealGameEndsAtThePar) {
