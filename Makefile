@@ -5,7 +5,7 @@ FUZZ_SECONDS ?= 60
 # The project's own builds treat warnings as errors; a plain cmake build does not.
 STRICT     := -DFITZEL_WARNINGS_AS_ERRORS=ON
 
-.PHONY: all deps configure build run test test-sanitize fuzz build-types package clean
+.PHONY: all deps configure build run test test-sanitize test-tsan fuzz build-types package clean
 
 all: build
 
@@ -33,6 +33,14 @@ test-sanitize: deps
 		UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
+# The tests where threads meet, the game's (the par among them) and the windows', built with
+# ThreadSanitizer; any report fails the run, less those in the toolkit that tests/tsan.supp names.
+test-tsan: deps
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFITZEL_TSAN=ON $(STRICT)
+	cmake --build build-tsan -j $(JOBS)
+	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/tsan.supp" \
+		ctest --test-dir build-tsan --output-on-failure -j $(JOBS)
+
 # Each reader of outside data under libFuzzer for FUZZ_SECONDS, starting from the seed inputs.
 fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFITZEL_FUZZ=ON $(STRICT) \
@@ -48,4 +56,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-fuzz build-types
+	rm -rf $(BUILD) build-sanitize build-tsan build-fuzz build-types
