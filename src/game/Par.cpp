@@ -127,6 +127,11 @@ std::optional<int> ParSearch::settled(std::uint64_t key, int piece, BoardMask bo
     if (!known || (!known->exact && known->value > alpha)) {
         return std::nullopt;
     }
+    // A play ends at least at the gain that led here and the best from here, though its choices
+    // past here are not kept: the par's play is followed through the table in the end.
+    if (known->exact) {
+        found_ = std::max(found_, gained + known->value);
+    }
     return known->value;
 }
 
