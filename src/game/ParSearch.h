@@ -140,7 +140,7 @@ class ParSearch {
     const std::atomic<bool>& cancelled_;
     TranspositionTable table_;
     int found_ = 0;              // at least what the best play met so far ends at
-    std::vector<int> bestPlay_;  // that play
+    std::vector<int> bestPlay_;  // the best play met whose every choice is known
     std::vector<int> path_;      // the choices that led to the state being searched
     long visits_ = 0;
     bool stopped_ = false;
