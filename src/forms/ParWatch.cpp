@@ -138,16 +138,16 @@ void ParWatch::step() {
 
 bool ParWatch::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    const bool key = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
-    if (key) {
-        auto* widget = qobject_cast<QWidget*>(watched);
+    if (type == QEvent::KeyPress || type == QEvent::ShortcutOverride) {
         const int pressed = static_cast<QKeyEvent*>(event)->key();
+        auto* widget = qobject_cast<QWidget*>(watched);
         if (watching_ && widget != nullptr && widget->window() == controls_.window) {
-            // A key that is a shortcut (File > New, Skip) does its work as well.
+            // The key stops the play. One that is a shortcut (File > New, Skip) does its work as
+            // well; any other is eaten when it arrives, so that it places nothing.
             stop();
             stoppingKey_ = pressed;
         }
-        if (type == QEvent::KeyPress) {
+        if (type == QEvent::KeyPress && stoppingKey_ != 0) {
             return std::exchange(stoppingKey_, 0) == pressed;
         }
         return false;

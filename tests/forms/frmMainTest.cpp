@@ -383,7 +383,9 @@ class frmMainTest : public QObject {
               Row{.piece = 13, .filled = cross, .piecesLeft = 1, .skipDown = true},
               Row{.piece = 13, .filled = cross, .piecesLeft = 0, .skipDown = false}}) {
             const auto w = window(row.piece, row.filled);
-            w->findChild<QAction*>("mnuOptionsItem1")->setChecked(false);
+            QAction* preview = w->findChild<QAction*>("mnuOptionsItem1");
+            preview->setChecked(false);  // kept between runs: turned on again at the row's end
+            const auto previewBack = qScopeGuard([preview] { preview->setChecked(true); });
             w->game().setUpForTest({.piecesLeft = row.piecesLeft, .score = 100});
             const std::atomic<bool> never{false};
             const int best = findPar(w->game().patternsToCome(), kParBudget, never,
