@@ -6,7 +6,7 @@
 #include <cstddef>
 
 #include "forms/BoardControls.h"
-#include "forms/ParSearch.h"
+#include "forms/ParThread.h"
 #include "game/Par.h"
 #include "game/modGeneral.h"
 
@@ -45,7 +45,7 @@ class ParHint : public QObject {
     Platform& platform_;
     BoardControls controls_;
     int listener_ = 0;
-    ParSearch search_;
+    ParThread search_;
     int games_ = 0;              // games started, which tells a hint's game from a later one
     int hintGame_ = 0;           // the game and piece (pieces dealt) that the hint sought or shown
     std::size_t hintPiece_ = 0;  // is for

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "forms/BoardControls.h"
-#include "forms/ParSearch.h"
+#include "forms/ParThread.h"
 #include "game/Par.h"
 #include "game/modGeneral.h"
 
@@ -50,7 +50,7 @@ class ParWatch : public QObject {
     Platform& platform_;
     BoardControls controls_;
     int listener_ = 0;
-    ParSearch search_;
+    ParThread search_;
     QTimer pace_{this};   // a move's wait after the one before
     QTimer still_{this};  // a look again while a block clears
     std::optional<Par> par_;

@@ -1,21 +1,21 @@
 // A par search on a thread of its own, handing its result back to the window's thread.
-#include "forms/ParSearch.h"
+#include "forms/ParThread.h"
 
 #include <QMetaObject>
 #include <utility>
 
 namespace fitzel {
 
-ParSearch::ParSearch(QObject* parent) : QObject(parent) {}
+ParThread::ParThread(QObject* parent) : QObject(parent) {}
 
-ParSearch::~ParSearch() {
+ParThread::~ParThread() {
     drop();
     if (thread_.joinable()) {
         thread_.join();
     }
 }
 
-void ParSearch::start(std::vector<std::string> patterns, ParStart start,
+void ParThread::start(std::vector<std::string> patterns, ParStart start,
                       std::chrono::milliseconds budget, Found found) {
     drop();
     // The one dropped stops within milliseconds of being told.
@@ -34,7 +34,7 @@ void ParSearch::start(std::vector<std::string> patterns, ParStart start,
     });
 }
 
-void ParSearch::drop() {
+void ParThread::drop() {
     if (cancelled_) {
         *cancelled_ = true;
     }
@@ -42,7 +42,7 @@ void ParSearch::drop() {
     found_ = nullptr;
 }
 
-void ParSearch::finished(int search, const Par& par) {
+void ParThread::finished(int search, const Par& par) {
     if (search != searches_ || !found_) {
         return;
     }

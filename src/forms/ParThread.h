@@ -15,14 +15,14 @@
 
 namespace fitzel {
 
-class ParSearch : public QObject {
+class ParThread : public QObject {
     Q_OBJECT
   public:
     using Found = std::function<void(const Par&)>;
 
-    explicit ParSearch(QObject* parent = nullptr);
+    explicit ParThread(QObject* parent = nullptr);
     // Stops a search still running and waits for it: it ends within milliseconds.
-    ~ParSearch() override;
+    ~ParThread() override;
 
     // Drops the search under way, if any, and finds the par of `patterns` from `start` within
     // `budget`, handing it to `found` on this object's thread.
