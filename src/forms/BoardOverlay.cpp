@@ -59,6 +59,21 @@ void BoardOverlay::setBlocked(bool blocked) {
 void BoardOverlay::newGame() {
     cursor_ = kCentreCell;
     keysInUse_ = false;
+    hintCell_ = 0;
+    note_.clear();
+    refresh();
+}
+
+void BoardOverlay::showHint(int cell) {
+    cursor_ = cell;
+    keysInUse_ = true;
+    hintCell_ = cell;
+    hintPiece_ = game_.state().dealtPieces.size();
+    refresh();
+}
+
+void BoardOverlay::tell(const QString& note) {
+    note_ = note;
     refresh();
 }
 
@@ -70,18 +85,23 @@ void BoardOverlay::pointerClicked() {
 void BoardOverlay::refresh() {
     const bool playing = game_.state().blnInGame && !blocked_;
     const int pointed = keysInUse_ ? cursor_ : pointerCell_;
+    if (!game_.state().blnInGame || game_.state().dealtPieces.size() != hintPiece_) {
+        hintCell_ = 0;
+    }
     PlacementView view;
-    if (playing && !game_.state().blnClearing && previewShown_ && pointed != 0) {
+    if (playing && !game_.state().blnClearing && (previewShown_ || pointed == hintCell_) &&
+        pointed != 0) {
         view = game_.placementAt(pointed);
     }
     const int cursor = playing && keysInUse_ ? cursor_ : 0;
     // What a screen reader tells of the board, which holds the keyboard: the cursor's cell, its
     // look and, as the tint shows it, whether the piece fits there. Told again when it changes:
     // a cursor moved, a piece placed, a block cleared, a new piece dealt.
-    QString spoken;
+    QString spoken = note_;
     if (cursor != 0) {
-        spoken =
-            QStringLiteral("Cursor on cell %1, %2, %3")
+        spoken +=
+            QStringLiteral("%1Cursor on cell %2, %3, %4")
+                .arg(note_.isEmpty() ? QString() : QStringLiteral(". "))
                 .arg(cursor)
                 .arg(game_.state().blnGrid[cursor] ? QStringLiteral("filled")
                                                    : QStringLiteral("empty"),
@@ -91,12 +111,12 @@ void BoardOverlay::refresh() {
     if (spoken != accessibleDescription()) {
         setAccessibleDescription(spoken);
     }
-    if (view.cells == shown_ && cursor == shownCursor_) {
-        return;
+    if (view.cells != shown_ || cursor != shownCursor_) {
+        shown_ = view.cells;
+        shownCursor_ = cursor;
+        update();
     }
-    shown_ = view.cells;
-    shownCursor_ = cursor;
-    update();
+    emit refreshed();
 }
 
 bool BoardOverlay::handleKey(const QKeyEvent& event) {

@@ -35,6 +35,12 @@ class BoardOverlay : public QWidget {
     void pointerClicked();
     // Shows the tint and the cursor as the game now stands.
     void refresh();
+    // A hint for the current piece: the tint of its placement at `cell`, shown even with the
+    // preview off, and the cursor moved there; both until the piece is gone.
+    void showHint(int cell);
+    // Tells a screen reader something of the play beyond the cursor (a hint, a move of the par
+    // play), ahead of the cursor's own words, until told otherwise or a new game starts.
+    void tell(const QString& note);
     // An arrow key shows the cursor and moves it (it stops at the board's edges); Return, Enter
     // or Space shows it and asks to place the piece there. False for any other key.
     bool handleKey(const QKeyEvent& event);
@@ -46,6 +52,9 @@ class BoardOverlay : public QWidget {
 
   signals:
     void placeRequested(int cell);
+    // Shown again as the game now stands: a piece may have been placed or passed over, a block
+    // may have begun or ended clearing, a game may have started or ended.
+    void refreshed();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +72,10 @@ class BoardOverlay : public QWidget {
     int pointerCell_ = 0;     // the board cell under the pointer, or 0
     QPointF pointerAt_;       // where the pointer was last seen over the board, on the screen
     bool pointerSeen_ = false;
+
+    int hintCell_ = 0;           // the cell a hint shows, or 0
+    std::size_t hintPiece_ = 0;  // how many pieces had been dealt when it was given
+    QString note_;
 
     std::array<CellFit, kBoardCells + 1> shown_{};
     int shownCursor_ = 0;

@@ -34,8 +34,13 @@ std::string parText(std::uint64_t deal, const Par& par, int score) {
 }  // namespace
 
 DealMenu::DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform, PlayerOptions& options,
-                   std::function<void(std::uint64_t)> startDeal)
-    : game_(game), platform_(platform), options_(options), startDeal_(std::move(startDeal)) {
+                   const BoardControls& controls)
+    : game_(game),
+      platform_(platform),
+      options_(options),
+      startDeal_(controls.startDeal),
+      watch_(game, platform, controls),
+      hint_(game, platform, controls) {
     QMenu* menu = bar->addMenu(QStringLiteral("&Deals"));
     menu->setObjectName("mnuDeals");
     replay_ = menu->addAction(QStringLiteral("&Replay Last Deal"));
@@ -46,6 +51,20 @@ DealMenu::DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform, PlayerOp
     number_ = menu->addAction(QStringLiteral("Deal by &Number..."));
     number_->setObjectName("mnuDealsNumber");
     connect(number_, &QAction::triggered, this, &DealMenu::dealByNumber);
+    menu->addSeparator();
+    watchItem_ = menu->addAction(tr("&Watch the Par Play"));
+    watchItem_->setObjectName("mnuDealsWatch");
+    watchItem_->setEnabled(false);  // until a game has been dealt
+    connect(watchItem_, &QAction::triggered, &watch_, &ParWatch::watch);
+    hintItem_ = menu->addAction(tr("&Hint"));
+    hintItem_->setObjectName("mnuDealsHint");
+    hintItem_->setShortcut(QKeySequence(Qt::Key_H));
+    hintItem_->setEnabled(false);  // during a game, while no block clears
+    connect(hintItem_, &QAction::triggered, this, [this] {
+        watch_.stop();
+        hint_.hint();
+    });
+    connect(&hint_, &ParHint::availableChanged, hintItem_, &QAction::setEnabled);
     menu->addSeparator();
     par_ = menu->addAction(QStringLiteral("Show &Par After the Game"));
     par_->setObjectName("mnuDealsPar");
@@ -94,9 +113,11 @@ void DealMenu::gameEvent(GameEvent event) {
                 *cancelled_ = true;
             }
             replay_->setEnabled(true);
+            watchItem_->setEnabled(true);
             break;
         case GameEvent::Ending:
-            if (par_->isChecked()) {
+            // A watched play ends with its own box, which gives the par.
+            if (par_->isChecked() && !watch_.watching()) {
                 findParOfThisGame();
             }
             break;

@@ -1,6 +1,6 @@
-// The Deals menu: a replay of the last deal, a deal by its number, and the par of each game's
-// deal, shown after the game when the player asks. A player who never opens it plays the game
-// that File > New deals, unchanged.
+// The Deals menu: a replay of the last deal, a deal by its number, its par's play watched, a
+// hint, and the par of each game's deal, shown after the game when the player asks. A player who
+// never opens it plays the game that File > New deals, unchanged.
 #pragma once
 
 #include <QObject>
@@ -11,6 +11,9 @@
 #include <optional>
 #include <thread>
 
+#include "forms/BoardControls.h"
+#include "forms/ParHint.h"
+#include "forms/ParWatch.h"
 #include "game/Par.h"
 #include "game/modGeneral.h"
 
@@ -24,18 +27,22 @@ class PlayerOptions;
 class DealMenu : public QObject {
     Q_OBJECT
   public:
-    // Adds the menu to the bar. `startDeal` starts a game dealt from a number as File > New
-    // starts one. The game's events come here from now on, until the menu is destroyed, which
+    // Adds the menu to the bar; the watched play and the hint act through the window's
+    // `controls`. The game's events come here from now on, until the menu is destroyed, which
     // must come before the game's end: its owner keeps it next to the game. The options outlive
     // the menu.
     DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform, PlayerOptions& options,
-             std::function<void(std::uint64_t)> startDeal);
+             const BoardControls& controls);
     // Stops a search still running and waits for it: it ends within milliseconds.
     ~DealMenu() override;
 
     QAction* replayItem() const { return replay_; }
     QAction* numberItem() const { return number_; }
     QAction* parOption() const { return par_; }
+    QAction* watchItem() const { return watchItem_; }
+    QAction* hintItem() const { return hintItem_; }
+    ParWatch& watch() { return watch_; }
+    ParHint& hint() { return hint_; }
 
     // Asks for a deal number until the player gives one or cancels, and deals it.
     void dealByNumber();
@@ -56,6 +63,10 @@ class DealMenu : public QObject {
     QAction* replay_ = nullptr;
     QAction* number_ = nullptr;
     QAction* par_ = nullptr;
+    QAction* watchItem_ = nullptr;
+    QAction* hintItem_ = nullptr;
+    ParWatch watch_;
+    ParHint hint_;
 
     int games_ = 0;  // games started, which tells a search's game from a later one
     // The par awaited for a game: its deal, the score once its boxes have closed, and the par

@@ -187,8 +187,13 @@ void frmMain::buildMenus() {
         overlay_->setPreviewShown(on);
     });
 
-    deals_ = std::make_unique<DealMenu>(menuBar(), *game_, *platform_, options_,
-                                        [this](std::uint64_t n) { startDeal(n); });
+    BoardControls controls;
+    controls.window = this;
+    controls.overlay = overlay_;
+    controls.skip = btnSkip_;
+    controls.cells = picGrid_;
+    controls.startDeal = [this](std::uint64_t n) { startDeal(n); };
+    deals_ = std::make_unique<DealMenu>(menuBar(), *game_, *platform_, options_, controls);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName("mnuHelp");

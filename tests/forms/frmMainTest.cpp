@@ -366,6 +366,131 @@ class frmMainTest : public QObject {
         QCOMPARE(opened, 1);
     }
 
+    void parPlayWatchedEndsAtTheParUnrankedAndStopsAtAClickOrAKey() {
+        // Watching asks first during a game; the par play of a deal, quickened, ends with the
+        // game's box and one giving a score that is the deal's par, asking no name. A click on
+        // the board or a key stops a play at once, and places nothing.
+        const auto w = window();
+        ParWatch& watch = w->dealMenu()->watch();
+        watch.findChild<QTimer*>("tmrParPlay")->setInterval(1);
+        w->startDeal(4);
+        const std::atomic<bool> never{false};
+        const Par par = findPar(w->game().patternsToCome(), kParBudget, never);
+        QStringList seen;  // "ask", "name", or a box's text
+        QList<QMessageBox::StandardButton> answers = {QMessageBox::No, QMessageBox::Yes};
+        QEventLoop ended;
+        EachModal boxes([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            seen << (!box ? "name" : box->button(QMessageBox::Yes) ? "ask" : box->text());
+            if (seen.last() == "ask")
+                box->button(answers.takeFirst())->click();
+            else
+                qobject_cast<QDialog*>(modal)->accept();
+            if (seen.size() == 4)
+                ended.quit();
+        });
+        w->dealMenu()->watchItem()->trigger();
+        QVERIFY(!watch.watching() && w->game().state().ranked);
+        w->dealMenu()->watchItem()->trigger();
+        QTimer::singleShot(60000, &ended, &QEventLoop::quit);
+        ended.exec();
+        QVERIFY(seen.size() == 4 && seen[0] == "ask" && seen[1] == "ask");
+        QVERIFY(seen[3].contains(" 4 ") && seen[3].contains(QString::number(par.score)));
+        QVERIFY(w->game().state().intScore == par.score && !watch.watching());
+        const std::function<void()> stops[] = {
+            [&] { QTest::mouseClick(w->picGrid(w->boardOverlay()->cursorCell()), Qt::LeftButton); },
+            [&] { QTest::keyClick(w->boardOverlay(), Qt::Key_Return); }};
+        for (const auto& stop : stops) {
+            answers = {QMessageBox::Yes};  // asked only while the game stopped goes on
+            w->dealMenu()->watchItem()->trigger();
+            QSignalSpy moved(&watch, &ParWatch::moved);
+            QVERIFY(moved.wait(10000));
+            int fits = 1;  // a cell where the piece would go, the cursor's
+            while (!w->game().placementAt(fits).fits)
+                ++fits;
+            w->boardOverlay()->showHint(fits);
+            const std::size_t dealt = w->game().state().dealtPieces.size();
+            stop();
+            QVERIFY(!watch.watching() && w->game().state().dealtPieces.size() == dealt);
+            QVERIFY(!watch.findChild<QTimer*>("tmrParPlay")->isActive());
+        }
+    }
+
+    void hintShowsTheBestPlaysMoveAndFollowingEveryHintReachesThePar() {
+        // The first hint of a game asks, No keeping it ranked; then a hint shows the first move
+        // of the best play from the position: that cell tinted, even with the preview off, the
+        // cursor on it; Skip held down; or for the last piece, told only. Piece 1 is a single
+        // square, 13 a plus that fits nowhere among the filled cells of the last two rows.
+        struct Row {
+            int piece;
+            L filled;
+            int piecesLeft;
+            bool skipDown;
+        };
+        const L cross = {7, 9, 13, 17, 19};
+        for (const Row& row :
+             {Row{.piece = 1, .filled = {1, 2, 6, 19}, .piecesLeft = 3, .skipDown = false},
+              Row{.piece = 13, .filled = cross, .piecesLeft = 1, .skipDown = true},
+              Row{.piece = 13, .filled = cross, .piecesLeft = 0, .skipDown = false}}) {
+            const auto w = window(row.piece, row.filled);
+            QAction* preview = w->findChild<QAction*>("mnuOptionsItem1");
+            preview->setChecked(false);  // kept between runs: turned on again at the row's end
+            const auto previewBack = qScopeGuard([preview] { preview->setChecked(true); });
+            w->game().setUpForTest({.piecesLeft = row.piecesLeft, .score = 100});
+            const std::atomic<bool> never{false};
+            const int best = findPar(w->game().patternsToCome(), kParBudget, never,
+                                     {maskOf(w->game().state().blnGrid), 100})
+                                 .play.front();
+            QList<QMessageBox::StandardButton> answers = {QMessageBox::No, QMessageBox::Yes};
+            EachModal asks([&](QWidget* box) {
+                qobject_cast<QMessageBox*>(box)->button(answers.takeFirst())->click();
+            });
+            QSignalSpy shown(&w->dealMenu()->hint(), &ParHint::shown);
+            w->dealMenu()->hintItem()->trigger();
+            QVERIFY(w->game().state().ranked && answers.size() == 1);
+            w->dealMenu()->hintItem()->trigger();
+            QVERIFY(shown.wait(10000) && shown.first().first() == best);
+            w->dealMenu()->hintItem()->trigger();  // asks no more
+            QVERIFY(shown.wait(10000) && answers.isEmpty() && !w->game().state().ranked);
+            const QString told = w->boardOverlay()->accessibleDescription();
+            QVERIFY(told.startsWith("Hint: ") && w->btnSkip()->isDown() == row.skipDown);
+            QVERIFY(best == 0 || (w->boardOverlay()->cursorCell() == best &&
+                                  w->boardOverlay()->cells()[best] == CellFit::Covers &&
+                                  told.contains(QString::number(best))));
+        }
+        // Every hint followed, from the first piece: clicks, Skip, or the last piece's time run
+        // out.
+        const auto w = window();
+        w->startDeal(4);
+        const std::atomic<bool> never{false};
+        const Par par = findPar(w->game().patternsToCome(), kParBudget, never);
+        EachModal answer([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box->button(QMessageBox::Yes))
+                box->button(QMessageBox::Yes)->click();
+            else
+                box->accept();
+        });
+        QSignalSpy shown(&w->dealMenu()->hint(), &ParHint::shown);
+        QSignalSpy cleared(w->timer(TimerId::Clear9), &QTimer::timeout);
+        const GameState& state = w->game().state();
+        while (state.blnInGame) {
+            w->dealMenu()->hintItem()->trigger();
+            QVERIFY(shown.wait(10000));
+            const int cell = shown.takeFirst().first().toInt();
+            const bool last = state.intPiecesLeft == 0;
+            while (cell == 0 && last && state.blnInGame)
+                w->game().tmrTimeLeft_Timer();
+            if (cell != 0 || !last)
+                QTest::mouseClick(
+                    cell != 0 ? static_cast<QWidget*>(w->picGrid(cell)) : w->btnSkip(),
+                    Qt::LeftButton);
+            while (state.blnClearing)
+                QVERIFY(cleared.wait(5000));
+        }
+        QVERIFY(par.proven && state.intScore == par.score);
+    }
+
     void nameBoxGivesTheTypedNameOrNothing() {
         // The proposed name is offered; OK gives what was typed, Cancel nothing.
         const auto w = window();
