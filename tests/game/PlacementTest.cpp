@@ -69,22 +69,4 @@ TEST(Placement, AClickPlacesThePieceOnlyWhereItFits) {
     }
 }
 
-TEST(Placement, NothingIsShownBeforehandOutsideAGame) {
-    // Before the first game and after a game's end no cell shows a placement; during one it does.
-    Program p;
-    p.game.LoadShapes();
-    const auto shown = [&p] {
-        int cells = 0;
-        for (int n = 1; n <= 25; ++n)
-            cells += p.game.placementAt(n).cells != PlacementView{}.cells ? 1 : 0;
-        return cells;
-    };
-    EXPECT_EQ(shown(), 0) << "before the first game";
-    p.start(1);
-    EXPECT_EQ(shown(), 25) << "a single cell, anywhere";
-    p.game.setUpForTest({.piecesLeft = 0});
-    p.game.btnSkip_Click();
-    EXPECT_EQ(shown(), 0) << "after the game's end";
-}
-
 }  // namespace fitzel::test
