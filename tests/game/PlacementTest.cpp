@@ -46,9 +46,6 @@ TEST(Placement, AClickPlacesThePieceOnlyWhereItFits) {
         {"111111111", {25}, 19, {}, "#########"},
         {"900050009", {}, 13, {}, "#...#...#"},  // covers nothing
         {kPlus, {}, 1, {}, ".#.###.#."},
-        {"000011000", {}, 10, {}, "....##..."},  // would wrap onto the next row
-        {"000110000", {}, 6, {}, "...##...."},
-        {kPlus, {12}, 7, {}, ".#.###.#."},
         {kSingle, {}, 0, {}, "....#...."},
     };
     for (const auto& [pattern, filled, cell, placed, preview] : clicks) {
