@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Runs the real program on a virtual display and drives it with keys and clicks, as a person would.
 #   play.sh PROGRAM SCENARIO, run from a scratch folder holding only the program and its data:
-#   game             File > New by the keyboard, File > Exit with Yes
 #   missing-shapes   no "Shapes.dat": a message names it, Return closes it, the program fails
 #   missing-picture  no "17.bmp": the same
-#   screen-reader    read and played through the accessibility bus as a screen reader does (reader.py)
-#   wayland          on a headless Wayland compositor: drawn as on X, File > New through the
+#   screen-reader    read and played through the accessibility bus as a screen reader does
+#                    (reader.py), then File > New and File > Exit by the keyboard, Yes ending it
+#                    with status 0
+#   wayland          on a headless Wayland compositor: drawn whole, File > New through the
 #                    accessibility bus, and nothing on standard error
 # Every wait polls for what it waits for, with a time limit; nothing sleeps for long on chance.
 set -euo pipefail
 
 program=${1:?the program} scenario=${2:?the scenario}
 # The accessibility bus hangs off a session bus of the test's own, never the player's.
-[[ $scenario = @(game|missing-*) || ${E2E_OWN_BUS:-} ]] || E2E_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+[[ $scenario = missing-* || ${E2E_OWN_BUS:-} ]] || E2E_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 program_folder=$(cd "$(dirname "$program")" && pwd)
 readonly CLIENT_W=329 CLIENT_H=530 SCREEN_W=800 SCREEN_H=600  # pixels
 readonly LIMIT=60                                             # seconds; the machine may be busy
@@ -28,7 +29,7 @@ fail() {
     exit 1
 }
 trap 'kill $game_pid $xvfb_pid $weston_pid 2>/dev/null; wait; rm -rf "$work"' EXIT
-type -P Xvfb xdotool import od convert >/dev/null || fail "scripts/install-deps installs the tools"
+type -P Xvfb xdotool od convert >/dev/null || fail "scripts/install-deps installs the tools"
 # Polls a command every tenth of a second until it succeeds; false after `limit` seconds.
 poll() {
     local deadline=$((SECONDS + $1))
@@ -105,7 +106,6 @@ wait_for_exit() {
 }
 
 # Screen pixels as RRGGBB at points of the client area, from a screenshot of raw RGB bytes.
-screenshot() { import -display "$DISPLAY" -window root -depth 8 "rgb:$work/screen.rgb" 2>/dev/null; }
 rgb_at() { od -An -tx1 -v -j $((($4 * $2 + $3) * 3)) -N 3 "$1" | tr -d ' \n'; }
 screen_at() { rgb_at "$work/screen.rgb" "$SCREEN_W" $((client_x + $1)) $((client_y + $2)); }
 picture_at() {
@@ -144,19 +144,12 @@ check_drawn() {
 }
 new_board() { screenshot && [ "$(read_cells board)" = 0000000000000000000000000 ] && [[ "$(read_cells preview)" != *\?* ]]; }
 
-play_game() {
-    start_x
-    start_game
+# File > New by the keyboard empties the board a game left filled; then File > Exit during a game
+# asks first, Return answers Yes, and the program ends with status 0.
+new_and_exit_by_keyboard() {
     window=$(find_window "Fitzel!" $LIMIT)
-    [ -n "$window" ] || fail "no main window"
-    local X Y WIDTH HEIGHT SCREEN
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    [ "$WIDTH" -eq $CLIENT_W ] || fail "the window is $WIDTH pixels wide, not $CLIENT_W"
-    client_x=$X client_y=$((Y + HEIGHT - CLIENT_H))
-    check_drawn
-    menu_command n new_board || fail "File > New did not start a game ($(read_cells board))"
-
-    # File > Exit during a game asks first; Return answers Yes.
+    emptied() { /usr/bin/python3 -W ignore "$(dirname "$0")/reader.py" empty; }
+    menu_command n emptied || fail "File > New by the keyboard did not empty the board"
     asked() { question=$(find_window "Fitzel! - Exit?" 0) && game_running && [ -n "$question" ]; }
     menu_command x asked || fail "File > Exit asked nothing during a game"
     press "$question" Return
@@ -208,7 +201,6 @@ on_wayland() {
 }
 
 case "$scenario" in
-    game) play_game ;;
     missing-shapes) fatal_run Shapes.dat ;;
     missing-picture) fatal_run 17.bmp ;;
     # The bus starts the reader's side, which sends the keys, when first asked: on this display.
@@ -217,6 +209,7 @@ case "$scenario" in
         dbus-update-activation-environment DISPLAY
         start_game
         reader play
+        new_and_exit_by_keyboard
         ;;
     wayland) on_wayland ;;
     *) fail "no scenario \"$scenario\"" ;;

@@ -2,6 +2,7 @@
 # Reads the main window through the accessibility bus and plays, as a screen reader's user does
 # (play.sh starts the program and the buses; Debian's python3 holds the bindings):
 #   reader.py new    File > New through the menu item's action
+#   reader.py empty  succeeds when the board reads empty
 #   reader.py play   reads the window, starts a game, places a piece with the arrow keys and
 #                    Return, and passes one over through the Skip button's action
 import sys
@@ -44,10 +45,11 @@ named = {node.get_name(): node for node in tree(window)}
 listener = Atspi.EventListener.new(lambda event: heard.append(event.source.get_name()))
 listener.register("object:property-change")
 labels = sorted((node for node in named.values() if node.get_role_name() == "label"), key=Atspi.Accessible.get_name)
+board = lambda: looks("Board cell", 25)
 if sys.argv[1] == "new":
     sys.exit(not press("New"))  # 0 once the action is done
-
-board = lambda: looks("Board cell", 25)
+if sys.argv[1] == "empty":
+    sys.exit(board() != "0" * 25)
 preview = lambda: looks("Preview cell", 9)
 cursor = named["Board"]
 current = lambda: [k for k in range(1, 36) if named[f"Piece {k}"].get_description() == "current"]

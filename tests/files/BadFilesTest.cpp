@@ -39,12 +39,6 @@ class DiskPlatform : public NullPlatform {
     std::optional<std::string> userDataFolder() override {
         return home.filePath("fitzel").toStdString();
     }
-    BoxAnswer messageBox(const std::string&, const std::string& title, BoxIcon,
-                         BoxButtons) override {
-        titles.push_back(title);
-        return BoxAnswer::Ok;
-    }
-    std::vector<std::string> titles;
     QTemporaryDir home;
 };
 
@@ -180,7 +174,7 @@ TEST(PlayerFolder, NoneWithoutAUsableHomeFolder) {
 
 TEST_F(BadFilesTest, UnprivilegedAnUnreadableTableOrAReadOnlyFolder) {
     // What only a player who is not root meets (as root, unprivileged.sh runs this as nobody):
-    // a table they may not read (but may write) is kept and the save reported; a program folder
+    // a table they may not read (but may write) is kept, not saved over; a program folder
     // they may not write keeps its table, the player's own starting from it.
     if (geteuid() == 0) {
         GTEST_SKIP() << "root reads and writes everything: tests/files/unprivileged.sh runs this";
@@ -195,9 +189,6 @@ TEST_F(BadFilesTest, UnprivilegedAnUnreadableTableOrAReadOnlyFolder) {
         EXPECT_EQ(stored(), before);
         QFile own(platform.home.filePath("fitzel/Config.cfg"));
         EXPECT_EQ(own.exists(), !unreadable);
-        EXPECT_EQ(platform.titles,
-                  std::vector<std::string>(unreadable, "Fitzel! - Scores Not Saved!"));
-        platform.titles.clear();
         if (!unreadable && own.open(QIODevice::ReadOnly)) {
             HighScores scores{};
             HighNames names;
