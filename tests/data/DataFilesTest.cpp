@@ -36,19 +36,26 @@ TEST(Pieces, EachIsOneDistinctPatternShownInThreeLooks) {
         ASSERT_TRUE(QRegularExpression("^[01]{4}[12][01]{4}\r$").match(lines[piece - 1]).hasMatch())
             << piece;
         const QByteArray p = lines[piece - 1].chopped(1).replace('2', '1');  // the key filled
-        QRect box;                          // the pattern's squares, in squares,
-        int squares = 0, reached = 1 << 4;  // and a bit each, those reached from the key too
-        for (int j = 0; j < 9; ++j)
-            box |= p[j] == '1' ? (squares |= 1 << j, QRect(j % 3, j / 3, 1, 1)) : QRect();
+        QRect box;             // the pattern's squares, in squares,
+        int squares = 0;       // and a bit each,
+        int reached = 1 << 4;  // those reached from the key too
+        for (int j = 0; j < 9; ++j) {
+            if (p[j] == '1') {
+                squares |= 1 << j;
+                box |= QRect(j % 3, j / 3, 1, 1);
+            }
+        }
         for (int i = 0; i < 9; ++i)
             reached |= squares & ((reached << 3) | (reached >> 3) | (reached << 1 & 0666) |
                                   (reached >> 1 & 0333));
         EXPECT_EQ(reached, squares) << piece << " has squares cut off";
         const QImage image(kSource + QString::asprintf("data/%02d.bmp", piece));
-        const int side = image.height() / box.height(), cell = box.width() * side;
+        const int side = image.height() / box.height();
+        const int cell = box.width() * side;
         ASSERT_EQ(image.size(), QSize(3 * cell, box.height() * side)) << piece;
         for (int i = 0; i < image.width() * image.height(); ++i) {
-            const int x = i % image.width(), y = i / image.width();
+            const int x = i % image.width();
+            const int y = i / image.width();
             ASSERT_NE((image.pixel(x, y) & 0xffffff) == 0x666666,
                       p[(box.top() + y / side) * 3 + box.left() + x / side % box.width()] == '1')
                 << piece;

@@ -63,31 +63,19 @@ class BadFilesTest : public ::testing::Test {
     modGeneral game{platform};
 };
 
-TEST_F(BadFilesTest, AnyHighScoreFileReadsAsATableAndTheNextSaveMakesItWhole) {
-    // Empty, huge, cut or line-end-less files never end the game; what they hold of a table is
-    // kept, and entering a score writes five proper lines.
-    const QByteArray good = table({0, 500, 400, 300, 200, 100}, {"", "A", "B", "C", "D", "E"});
-    struct Case {
-        QByteArray bytes;
-        HighScores expected;
-    };
-    const Case cases[] = {
-        {"", {0, 0, 0, 0, 0, 0}},
-        {good + QByteArray(100 << 20, 'x'), {0, 500, 400, 300, 200, 100}},
-        {good.left(good.indexOf('\r')), {0, 500, 0, 0, 0, 0}},
-    };
-    for (const auto& [bytes, expected] : cases) {
-        write(bytes);
-        game.LoadHighScores();
-        EXPECT_EQ(game.state().intHighScore, expected) << bytes.size();
-        game.CheckHighScore(32767);
-        HighScores after{};
-        HighNames names;
-        decodeHighScoreFile(stored().toStdString(), after, names);
-        EXPECT_EQ(after,
-                  (HighScores{0, 32767, expected[1], expected[2], expected[3], expected[4]}));
-        EXPECT_EQ(stored().count("\r\n"), 5);
-    }
+TEST_F(BadFilesTest, AHugeHighScoreFileReadsAsItsTableAndTheNextSaveMakesItWhole) {
+    // A table followed by 100 MiB of rubbish is read as the table (any bytes read as a table: the
+    // fuzz target), and entering a score writes five proper lines.
+    write(table({0, 500, 400, 300, 200, 100}, {"", "A", "B", "C", "D", "E"}) +
+          QByteArray(100 << 20, 'x'));
+    game.LoadHighScores();
+    EXPECT_EQ(game.state().intHighScore, (HighScores{0, 500, 400, 300, 200, 100}));
+    game.CheckHighScore(32767);
+    HighScores after{};
+    HighNames names;
+    decodeHighScoreFile(stored().toStdString(), after, names);
+    EXPECT_EQ(after, (HighScores{0, 32767, 500, 400, 300, 200}));
+    EXPECT_EQ(stored().count("\r\n"), 5);
 }
 
 TEST_F(BadFilesTest, ATableBehindALinkIsSavedThereButNeverInPlaceOfAPipeOrADevice) {

@@ -12,38 +12,6 @@
 
 namespace fitzel {
 
-// A registry whose keys each hold a text with its closing zero, and a system where one program file
-// stands.
-struct FakeSystem : Registry, SystemServices {
-    std::map<std::string, std::string> keys;
-    std::string current;
-    int open = 0;
-    std::vector<std::string> started;
-    RegistryStatus openKey(RegistryRoot, const std::string& key, std::uint32_t, std::uint32_t,
-                           RegistryKey&) override {
-        ++open;
-        current = key;
-        return keys.count(key) ? kRegistrySuccess : kRegistryFileNotFound;
-    }
-    RegistryStatus queryValue(RegistryKey, const std::string&, std::uint32_t& type,
-                              std::uint8_t* data, std::uint32_t& size) override {
-        const std::string text = keys.at(current) + '\0';
-        type = kRegSz;
-        size = text.size();
-        std::copy(text.begin(), text.end(), data);
-        return kRegistrySuccess;
-    }
-    RegistryStatus closeKey(RegistryKey) override {
-        --open;
-        return kRegistrySuccess;
-    }
-    bool fileExists(const std::string& path) override { return path == "/opt/sys/MSINFO32.EXE"; }
-    bool startProgram(const std::string& path) override {
-        started.push_back(path);
-        return true;
-    }
-};
-
 class SmallWindowsTest : public QObject {
     Q_OBJECT
     NullPlatform platform;
@@ -129,32 +97,16 @@ class SmallWindowsTest : public QObject {
         QVERIFY(about.lblVersion->text().endsWith(" " FITZEL_PROJECT_VERSION));
     }
 
-    void systemInfoStartsFromTheRegistryOrSaysItIsUnavailable() {
-        // The first key's program, else MSINFO32.EXE in the second key's folder, each read less
-        // its closing zero, the key closed again; else a message.
-        struct Keys {
-            const char* first;
-            const char* second;
-            const char* started;  // the program started, or nothing
-        };
-        for (const auto& [first, second, started] :
-             {Keys{"/usr/bin/sysinfo", "/opt/sys", "/usr/bin/sysinfo"},
-              {"", "/opt/sys", "/opt/sys/MSINFO32.EXE"},
-              {"", "/opt/none", ""}}) {
-            FakeSystem system;
-            if (*first)
-                system.keys["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"] = first;
-            system.keys["SOFTWARE\\Microsoft\\Shared Tools Location"] = second;
-            frmAbout about(game, folder, nullptr, system, system);
-            bool told = false;  // the message came up, and was closed
-            QTimer::singleShot(0, &about, [&told] {
-                told = qApp->activeModalWidget() && qApp->activeModalWidget()->close();
-            });
-            about.StartSysInfo();
-            QCOMPARE(told, !*started);
-            QCOMPARE(system.started, std::vector<std::string>(*started != 0, started));
-            QCOMPARE(system.open, 0);  // every key closed again
-        }
+    void systemInfoSaysItIsUnavailableWithoutTheProgram() {
+        // This system keeps no registry to find the system-information program in: the button
+        // says so in a box, which OK closes.
+        frmAbout about(game, folder, nullptr);
+        bool told = false;  // the message came up, and was closed
+        QTimer::singleShot(0, &about, [&told] {
+            told = qApp->activeModalWidget() && qApp->activeModalWidget()->close();
+        });
+        about.StartSysInfo();
+        QVERIFY(told);
     }
 };
 
