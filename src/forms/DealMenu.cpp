@@ -5,7 +5,6 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMetaObject>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -77,12 +76,6 @@ DealMenu::DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform, PlayerOp
 
 DealMenu::~DealMenu() {
     game_.forget(listener_);
-    if (cancelled_) {
-        *cancelled_ = true;
-    }
-    if (search_.joinable()) {
-        search_.join();
-    }
 }
 
 void DealMenu::dealByNumber() {
@@ -107,11 +100,8 @@ void DealMenu::gameEvent(GameEvent event) {
     switch (event) {
         case GameEvent::Started:
             // A search for an earlier game is of no use any more.
-            ++games_;
             awaited_.reset();
-            if (cancelled_) {
-                *cancelled_ = true;
-            }
+            search_.drop();
             replay_->setEnabled(true);
             watchItem_->setEnabled(true);
             break;
@@ -122,7 +112,7 @@ void DealMenu::gameEvent(GameEvent event) {
             }
             break;
         case GameEvent::Ended:
-            if (awaited_ && awaited_->game == games_) {
+            if (awaited_) {
                 awaited_->score = game_.state().intScore;
                 showParWhenDue();
             }
@@ -131,26 +121,11 @@ void DealMenu::gameEvent(GameEvent event) {
 }
 
 void DealMenu::findParOfThisGame() {
-    std::vector<std::string> patterns = game_.dealtPatterns();
-    // The last search has been cancelled or has ended by now; it stops within milliseconds.
-    if (search_.joinable()) {
-        search_.join();
-    }
-    awaited_ = Awaited{games_, game_.state().dealNumber, std::nullopt, std::nullopt};
-    cancelled_ = std::make_shared<std::atomic<bool>>(false);
-    search_ = std::thread([this, patterns, cancelled = cancelled_, game = games_] {
-        const Par par = findPar(patterns, kParBudget, *cancelled);
-        // Back on the window's thread; the destructor waits for this thread first.
-        QMetaObject::invokeMethod(
-            this, [this, game, par] { parFound(game, par); }, Qt::QueuedConnection);
-    });
-}
-
-void DealMenu::parFound(int game, Par par) {
-    if (awaited_ && awaited_->game == game) {
+    awaited_ = Awaited{game_.state().dealNumber, std::nullopt, std::nullopt};
+    search_.start(game_.dealtPatterns(), ParStart{}, kParBudget, [this](const Par& par) {
         awaited_->par = par;
         showParWhenDue();
-    }
+    });
 }
 
 void DealMenu::showParWhenDue() {

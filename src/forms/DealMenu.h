@@ -4,15 +4,13 @@
 #pragma once
 
 #include <QObject>
-#include <atomic>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
-#include <thread>
 
 #include "forms/BoardControls.h"
 #include "forms/ParHint.h"
+#include "forms/ParThread.h"
 #include "forms/ParWatch.h"
 #include "game/Par.h"
 #include "game/modGeneral.h"
@@ -51,7 +49,6 @@ class DealMenu : public QObject {
     void gameEvent(GameEvent event);
     // Starts finding the par of the game that is ending, on a thread of its own.
     void findParOfThisGame();
-    void parFound(int game, Par par);
     // Shows the par once it is found and the game's own boxes have closed.
     void showParWhenDue();
 
@@ -68,18 +65,15 @@ class DealMenu : public QObject {
     ParWatch watch_;
     ParHint hint_;
 
-    int games_ = 0;  // games started, which tells a search's game from a later one
-    // The par awaited for a game: its deal, the score once its boxes have closed, and the par
-    // once found.
+    // The par awaited for the game that is ending: its deal, the score once its boxes have
+    // closed, and the par once found. A new game drops it, and the search with it.
     struct Awaited {
-        int game;
         std::uint64_t deal;
         std::optional<int> score;
         std::optional<Par> par;
     };
     std::optional<Awaited> awaited_;
-    std::thread search_;
-    std::shared_ptr<std::atomic<bool>> cancelled_;
+    ParThread search_;
 };
 
 }  // namespace fitzel

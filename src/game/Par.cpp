@@ -103,9 +103,7 @@ ParSearch::Choices ParSearch::choices(int piece, BoardMask board) const {
               [](const ParOutcome& a, const ParOutcome& b) {
                   return a.points != b.points ? a.points > b.points : a.cell < b.cell;
               });
-    const int pass =
-        std::max(passCost(Pass::Skip, piecesLeft), passCost(Pass::TimeOut, piecesLeft));
-    made.all[made.count++] = {0, pass, board};
+    made.all[made.count++] = {0, passOver(piece), board};
     return made;
 }
 

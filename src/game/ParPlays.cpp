@@ -71,8 +71,7 @@ ParOutcome ParSearch::outcomeOf(int piece, BoardMask board, int cell) const {
             return {cell, after.points, after.board};
         }
     }
-    return {0, std::max(passCost(Pass::Skip, piecesLeft), passCost(Pass::TimeOut, piecesLeft)),
-            board};
+    return {0, passOver(piece), board};
 }
 
 // The final score of a play from the start, by the game's rules.

@@ -59,6 +59,12 @@ class ParSearch {
         const ParOutcome* end() const { return all.data() + count; }
     };
     Choices choices(int piece, BoardMask board) const;
+    // What passing piece `piece` over costs the cheaper way: a skip, or for the last piece its
+    // time running out.
+    int passOver(int piece) const {
+        const int piecesLeft = count_ - piece - 1;
+        return std::max(passCost(Pass::Skip, piecesLeft), passCost(Pass::TimeOut, piecesLeft));
+    }
 
     // The cells that could still go into blocks: those filled and those of the pieces to come.
     int cellsLeft(int piece, BoardMask board) const {
