@@ -44,11 +44,13 @@ TEST_F(GameFlowTest, AWholeGameDealsEachPieceOnceAndEndsOnce) {
     start(1);  // cells go into 2x2 blocks half a second a piece; each ninth piece is skipped
     bool ticking = false;
     fake.duringBox = [&] { ticking |= fake.running(TimerId::TimeLeft); };
-    for (int i = 1, placed = 0; i <= 35; ++i, fake.advance(500)) {
+    int placed = 0;
+    for (int i = 1; i <= 35; ++i) {
         if (i % 9 == 0)
             game.btnSkip_Click();
         else
             game.picGrid_Click(std::vector{1, 2, 6, 7}[placed++ % 4]);
+        fake.advance(500);
     }
     EXPECT_EQ(fake.boxes.size(), 3u) << "game over, name, congratulation";
     EXPECT_FALSE(ticking || fake.fireNext()) << "no timer runs at or after the game's end";

@@ -38,7 +38,6 @@ TEST(Placement, AClickPlacesThePieceOnlyWhereItFits) {
     // digit but "0" filled.
     const std::vector<Click> clicks = {
         {kPlus, {}, 7, {2, 6, 7, 8, 12}, ".#.###.#."},
-        {"000020000", {}, 13, {13}, "....#...."},
         {"010101010", {13}, 13, {8, 12, 13, 14, 18}, ".#.#.#.#."},  // key square "0"
         {"1x2x2x1x1", {}, 13, {7, 13, 17, 19}, "#.#.#.#.#"},        // a "2" covers only as key
         {"0000100001111", {}, 13, {13}, "....#...."},
