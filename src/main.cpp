@@ -1,6 +1,7 @@
 // The program: creates the main window, shows it and runs until the player leaves.
 #include <QApplication>
 
+#include "forms/Translations.h"
 #include "forms/frmMain.h"
 
 int main(int argc, char* argv[]) {
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
     // Names the player's own data folder (~/.local/share/fitzel), where an installed copy keeps its
     // scores.
     QApplication::setApplicationName(QStringLiteral("fitzel"));
+    fitzel::speakLanguageOf(QLocale());
     fitzel::frmMain window;
     QObject::connect(&window, &fitzel::frmMain::programEnded, &app, &QCoreApplication::quit);
     window.show();

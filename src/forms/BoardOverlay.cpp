@@ -36,7 +36,7 @@ BoardOverlay::BoardOverlay(QWidget* parent, const modGeneral& game,
     : QWidget(parent), game_(game), boardCells_(cells) {
     setObjectName("boardOverlay");
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(QStringLiteral("Board"));
+    setAccessibleName(tr("Board"));
     // It holds the keyboard, which the main window passes on (handleKey); never the pointer.
     setFocusPolicy(Qt::TabFocus);
     setGeometry(layout::boardCell(1).pixels().united(layout::boardCell(kBoardCells).pixels()));
@@ -99,14 +99,14 @@ void BoardOverlay::refresh() {
     // a cursor moved, a piece placed, a block cleared, a new piece dealt.
     QString spoken = note_;
     if (cursor != 0) {
-        spoken +=
-            QStringLiteral("%1Cursor on cell %2, %3, %4")
-                .arg(note_.isEmpty() ? QString() : QStringLiteral(". "))
-                .arg(cursor)
-                .arg(game_.state().blnGrid[cursor] ? QStringLiteral("filled")
-                                                   : QStringLiteral("empty"),
-                     game_.placementAt(cursor).fits ? QStringLiteral("the piece fits")
-                                                    : QStringLiteral("the piece does not fit"));
+        if (!spoken.isEmpty()) {
+            spoken += QStringLiteral(". ");
+        }
+        spoken += tr("Cursor on cell %1, %2, %3")
+                      .arg(cursor)
+                      .arg(game_.state().blnGrid[cursor] ? tr("filled") : tr("empty"),
+                           game_.placementAt(cursor).fits ? tr("the piece fits")
+                                                          : tr("the piece does not fit"));
     }
     if (spoken != accessibleDescription()) {
         setAccessibleDescription(spoken);

@@ -8,10 +8,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "forms/Translations.h"
+
 namespace fitzel {
 namespace {
 
-constexpr char kErrorTitle[] = "Fitzel! - Error";
+constexpr char kErrorTitle[] = FITZEL_TEXT("fitzel", "Fitzel! - Error");
+constexpr char kCannotGoOn[] = FITZEL_TEXT(
+    "fitzel", "Fitzel! cannot go on: a data file is missing or broken.\n\nFile: %1\nFault: %2");
 
 }  // namespace
 
@@ -25,11 +29,8 @@ void reportBrokenDataFile(QWidget* owner, const QString& file, const QString& fa
             timer->stop();
         }
     }
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kErrorTitle),
-                    QStringLiteral("Fitzel! cannot go on: a data file is missing or broken.\n\n"
-                                   "File: %1\nFault: %2")
-                        .arg(file, fault),
-                    QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::Critical, gameText(kErrorTitle),
+                    gameText(kCannotGoOn).arg(file, fault), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
     std::exit(1);

@@ -10,24 +10,34 @@
 #include <vector>
 
 #include "forms/PlayerOptions.h"
+#include "forms/Translations.h"
 #include "game/Deal.h"
 
 namespace fitzel {
 namespace {
 
-const std::string kNumberPrompt =
-    "Please enter the number of the deal, from 1 to " + std::to_string(kLastDeal) + ".     ";
-const std::string kNumberTitle = "Fitzel! - Deal by Number.";
-const std::string kNumberRefused =
-    "A deal number is a whole number from 1 to " + std::to_string(kLastDeal) + ".     ";
-const std::string kParTitle = "Fitzel! - Par.";
+constexpr char kNumberPrompt[] =
+    FITZEL_TEXT("fitzel", "Please enter the number of the deal, from 1 to %1.     ");
+constexpr char kNumberTitle[] = FITZEL_TEXT("fitzel", "Fitzel! - Deal by Number.");
+constexpr char kNumberRefused[] =
+    FITZEL_TEXT("fitzel", "A deal number is a whole number from 1 to %1.     ");
+constexpr char kParTitle[] = FITZEL_TEXT("fitzel", "Fitzel! - Par.");
+constexpr char kPar[] = FITZEL_TEXT("fitzel", "Par for deal %1: %2. Your score: %3.     ");
+constexpr char kParAtLeast[] =
+    FITZEL_TEXT("fitzel", "Par for deal %1: at least %2. Your score: %3.     ");
+
+// A text that names the last deal.
+std::string dealText(const char* text) {
+    return filled(gameFault(text), {std::to_string(kLastDeal)});
+}
 
 // "Par for deal 123: 425. Your score: 240.", the par "at least" what the search found when it
 // ran out of time. The player's own game was a play of the deal too.
 std::string parText(std::uint64_t deal, const Par& par, int score) {
-    return "Par for deal " + std::to_string(deal) + ": " + (par.proven ? "" : "at least ") +
-           std::to_string(par.proven ? par.score : std::max(par.score, score)) +
-           ". Your score: " + std::to_string(score) + ".     ";
+    return filled(
+        gameFault(par.proven ? kPar : kParAtLeast),
+        {std::to_string(deal), std::to_string(par.proven ? par.score : std::max(par.score, score)),
+         std::to_string(score)});
 }
 
 }  // namespace
@@ -40,14 +50,14 @@ DealMenu::DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform, PlayerOp
       startDeal_(controls.startDeal),
       watch_(game, platform, controls),
       hint_(game, platform, controls) {
-    QMenu* menu = bar->addMenu(QStringLiteral("&Deals"));
+    QMenu* menu = bar->addMenu(tr("&Deals"));
     menu->setObjectName("mnuDeals");
-    replay_ = menu->addAction(QStringLiteral("&Replay Last Deal"));
+    replay_ = menu->addAction(tr("&Replay Last Deal"));
     replay_->setObjectName("mnuDealsReplay");
     replay_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     replay_->setEnabled(false);  // until a game has been dealt
     connect(replay_, &QAction::triggered, this, [this] { startDeal_(game_.state().dealNumber); });
-    number_ = menu->addAction(QStringLiteral("Deal by &Number..."));
+    number_ = menu->addAction(tr("Deal by &Number..."));
     number_->setObjectName("mnuDealsNumber");
     connect(number_, &QAction::triggered, this, &DealMenu::dealByNumber);
     menu->addSeparator();
@@ -65,7 +75,7 @@ DealMenu::DealMenu(QMenuBar* bar, modGeneral& game, Platform& platform, PlayerOp
     });
     connect(&hint_, &ParHint::availableChanged, hintItem_, &QAction::setEnabled);
     menu->addSeparator();
-    par_ = menu->addAction(QStringLiteral("Show &Par After the Game"));
+    par_ = menu->addAction(tr("Show &Par After the Game"));
     par_->setObjectName("mnuDealsPar");
     par_->setCheckable(true);
     par_->setChecked(options_.showPar());
@@ -82,7 +92,8 @@ void DealMenu::dealByNumber() {
     const std::uint64_t last = game_.state().dealNumber;
     std::string proposed = last != 0 ? std::to_string(last) : "";
     for (;;) {
-        const std::string typed = platform_.inputBox(kNumberPrompt, kNumberTitle, proposed);
+        const std::string typed =
+            platform_.inputBox(dealText(kNumberPrompt), gameFault(kNumberTitle), proposed);
         // Cancel, or nothing typed: no new game.
         if (typed.find_first_not_of(" \t") == std::string::npos) {
             return;
@@ -91,7 +102,8 @@ void DealMenu::dealByNumber() {
             startDeal_(*number);
             return;
         }
-        platform_.messageBox(kNumberRefused, kNumberTitle, BoxIcon::Information, BoxButtons::Ok);
+        platform_.messageBox(dealText(kNumberRefused), gameFault(kNumberTitle),
+                             BoxIcon::Information, BoxButtons::Ok);
         proposed = typed;
     }
 }
@@ -135,7 +147,7 @@ void DealMenu::showParWhenDue() {
     const std::string text = parText(awaited_->deal, *awaited_->par, *awaited_->score);
     awaited_.reset();
     if (par_->isChecked()) {
-        platform_.messageBox(text, kParTitle, BoxIcon::Information, BoxButtons::Ok);
+        platform_.messageBox(text, gameFault(kParTitle), BoxIcon::Information, BoxButtons::Ok);
     }
 }
 

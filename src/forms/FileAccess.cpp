@@ -9,7 +9,25 @@
 #include <QTemporaryFile>
 #include <algorithm>
 
+#include "forms/Translations.h"
+
 namespace fitzel {
+namespace {
+
+constexpr char kFolderNotFile[] = FITZEL_TEXT("fitzel", "It is a folder, not a file");
+constexpr char kNotRegular[] =
+    FITZEL_TEXT("fitzel", "It is not a regular file (a device, a pipe or a socket)");
+constexpr char kNoFolder[] = FITZEL_TEXT("fitzel", "The folder cannot be made");
+constexpr char kAnotherSaving[] =
+    FITZEL_TEXT("fitzel", "Another copy of Fitzel! is saving its scores");
+constexpr char kNoLock[] = FITZEL_TEXT("fitzel", "The lock file cannot be made");
+
+// Why a file that is there is no file to read or replace.
+std::string notAFile(const QFileInfo& info) {
+    return gameFault(info.isDir() ? kFolderNotFile : kNotRegular);
+}
+
+}  // namespace
 
 Read<FileBytes> readWholeFile(const QString& path, std::size_t maxBytes) {
     const QFileInfo info(path);
@@ -18,9 +36,7 @@ Read<FileBytes> readWholeFile(const QString& path, std::size_t maxBytes) {
     }
     if (!info.isFile()) {
         // Opening a pipe would wait for a writer that never comes, and a device is no data file.
-        return {{},
-                info.isDir() ? "It is a folder, not a file"
-                             : "It is not a regular file (a device, a pipe or a socket)"};
+        return {{}, notAFile(info)};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -70,11 +86,10 @@ Fault replaceWholeFile(const QString& path, const std::string& bytes) {
     // a socket.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile()) {
-        return target.isDir() ? "It is a folder, not a file"
-                              : "It is not a regular file (a device, a pipe or a socket)";
+        return notAFile(target);
     }
     if (!QDir().mkpath(target.absolutePath())) {
-        return "The folder cannot be made";
+        return gameFault(kNoFolder);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -96,9 +111,7 @@ Fault FileLocks::lock(const QString& path) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     auto lock = std::make_unique<QLockFile>(path);
     if (!lock->tryLock(5000)) {
-        return lock->error() == QLockFile::LockFailedError
-                   ? "Another copy of Fitzel! is saving its scores"
-                   : "The lock file cannot be made";
+        return gameFault(lock->error() == QLockFile::LockFailedError ? kAnotherSaving : kNoLock);
     }
     held_[path] = std::move(lock);
     return {};

@@ -24,14 +24,21 @@ inline constexpr int kPad = 4;
 inline constexpr int kGroundRed = 255, kGroundGreen = 224, kGroundBlue = 192;
 
 // What the labels show, each with its picture's name: ":/lettering/NAME.bmp" (and "NAME@2x.bmp"
-// drawn at twice the size). A whole word is one picture; numbers are spelt digit by digit.
+// drawn at twice the size). A whole heading is one picture, in English and in each language the
+// game is translated into (translations/); numbers are spelt digit by digit. A heading without a
+// picture is written in the font, when it is installed.
 struct Glyph {
     const char* text;
     const char* name;
 };
-inline constexpr std::array<Glyph, 12> kGlyphs = {{
+inline constexpr std::array<Glyph, 17> kGlyphs = {{
     {"Time Left", "time-left"},
     {"Score", "score"},
+    {"Restzeit", "restzeit"},
+    {"Punkte", "punkte"},
+    {"Temps", "temps"},
+    {"Tiempo", "tiempo"},
+    {"Puntos", "puntos"},
     {"0", "digit0"},
     {"1", "digit1"},
     {"2", "digit2"},
@@ -42,6 +49,15 @@ inline constexpr std::array<Glyph, 12> kGlyphs = {{
     {"7", "digit7"},
     {"8", "digit8"},
     {"9", "digit9"},
+}};
+
+// The Skip button's face, the word in each language with its picture ":/NAME.png" (and
+// "NAME@2x.png"). A language whose word has no picture yet shows the English face.
+inline constexpr std::array<Glyph, 4> kSkipFaces = {{
+    {"Skip", "skip"},
+    {"Passen", "skip-passen"},
+    {"Passer", "skip-passer"},
+    {"Pasar", "skip-pasar"},
 }};
 
 }  // namespace fitzel::lettering

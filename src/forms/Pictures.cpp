@@ -7,6 +7,7 @@
 #include <string>
 
 #include "forms/PlainBitmap.h"
+#include "forms/Translations.h"
 
 namespace fitzel {
 
@@ -14,6 +15,10 @@ namespace {
 
 // The largest picture file the game takes, in bytes.
 constexpr qint64 kLargestFile = 16 << 20;
+
+constexpr char kNotFound[] = FITZEL_TEXT("fitzel", "File not found");
+constexpr char kTooLarge[] = FITZEL_TEXT("fitzel", "too large: more than %1 MiB");
+constexpr char kCannotLoad[] = FITZEL_TEXT("fitzel", "Not a picture that can be loaded (%1)");
 
 }  // namespace
 
@@ -37,7 +42,7 @@ Read<QImage> readPicture(const QString& path) {
     }
     const QByteArray bytes = file.read(kLargestFile + 1);
     if (bytes.size() > kLargestFile) {
-        return {QImage(), "too large: more than " + std::to_string(kLargestFile >> 20) + " MiB"};
+        return {QImage(), gameText(kTooLarge).arg(kLargestFile >> 20).toStdString()};
     }
     Read<QImage> plain = decodePlainBitmap(bytes);
     if (plain.fault) {
@@ -49,9 +54,7 @@ Read<QImage> readPicture(const QString& path) {
         reader.setDecideFormatFromContent(true);
         image = reader.read();
         if (image.isNull()) {
-            return {QImage(), QStringLiteral("Not a picture that can be loaded (%1)")
-                                  .arg(reader.errorString())
-                                  .toStdString()};
+            return {QImage(), gameText(kCannotLoad).arg(reader.errorString()).toStdString()};
         }
     }
     return {image, std::nullopt};
@@ -84,7 +87,7 @@ Read<QPixmap> PictureCache::picture(const QString& path, qreal devicePixelRatio)
     }
     ++filesRead_;
     if (!QFileInfo::exists(path)) {
-        return {QPixmap(), "File not found"};
+        return {QPixmap(), gameFault(kNotFound)};
     }
     const Read<QPixmap> loaded = loadPicture(path, devicePixelRatio);
     // A missing or broken picture is not kept: the game ends on it.

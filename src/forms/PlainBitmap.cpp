@@ -1,11 +1,19 @@
 // The reader of the game's own bitmaps: uncompressed, 24 bits a pixel, stored bottom-up.
 #include "forms/PlainBitmap.h"
 
+#include "forms/Translations.h"
+
 namespace fitzel {
 namespace {
 
 // The largest picture the game takes, in pixels a side.
 constexpr qint64 kLargestSide = 4096;
+
+constexpr char kTooLarge[] = FITZEL_TEXT("fitzel", "too large: %1 x %2");
+constexpr char kBadHeader[] =
+    FITZEL_TEXT("fitzel", "a bitmap header that does not hold together (%1 x %2)");
+constexpr char kCutShort[] =
+    FITZEL_TEXT("fitzel", "cut short: %1 bytes of the %2 its header promises");
 
 }  // namespace
 
@@ -26,25 +34,18 @@ Read<QImage> decodePlainBitmap(const QByteArray& bytes) {
         return {};  // another kind of picture, or a bitmap stored top-down
     }
     if (width > kLargestSide || height > kLargestSide) {
-        return {QImage(),
-                QStringLiteral("too large: %1 x %2").arg(width).arg(height).toStdString()};
+        return {QImage(), gameText(kTooLarge).arg(width).arg(height).toStdString()};
     }
     if (bitsPerPixel != 24 || compression != 0) {
         return {};  // a bitmap of another depth, or compressed
     }
     if (width <= 0 || height == 0 || dataOffset < 14 + headerSize) {
-        return {QImage(), QStringLiteral("a bitmap header that does not hold together (%1 x %2)")
-                              .arg(width)
-                              .arg(height)
-                              .toStdString()};
+        return {QImage(), gameText(kBadHeader).arg(width).arg(height).toStdString()};
     }
     const qint64 stride = (width * 3 + 3) / 4 * 4;
     const qint64 needed = dataOffset + stride * height;
     if (needed > bytes.size()) {
-        return {QImage(), QStringLiteral("cut short: %1 bytes of the %2 its header promises")
-                              .arg(bytes.size())
-                              .arg(needed)
-                              .toStdString()};
+        return {QImage(), gameText(kCutShort).arg(bytes.size()).arg(needed).toStdString()};
     }
     QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {

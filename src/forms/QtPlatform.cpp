@@ -13,6 +13,7 @@
 
 #include "forms/BrokenDataFile.h"
 #include "forms/PictureBox.h"
+#include "forms/Translations.h"
 #include "game/DataFiles.h"
 
 namespace fitzel {
@@ -69,7 +70,7 @@ Fault QtPlatform::showCell(PictureBox* box, CellLook look, const std::string& pi
         return loaded.fault;
     }
     box->showPicture(loaded.value);
-    tellLook(box, look == CellLook::Filled ? QStringLiteral("filled") : QStringLiteral("empty"));
+    tellLook(box, look == CellLook::Filled ? tr("filled") : tr("empty"));
     return {};
 }
 
@@ -81,9 +82,9 @@ Fault QtPlatform::showPieceCell(int k, const std::string& picturePath, int cell)
     }
     PictureBox* box = screen_.pieces.at(k);
     box->showPicture(cells.value.at(static_cast<std::size_t>(cell)));
-    static const std::array<QString, 3> kLooks = {
-        QStringLiteral("waiting"), QStringLiteral("dealt"), QStringLiteral("current")};
-    tellLook(box, kLooks.at(static_cast<std::size_t>(cell)));
+    static constexpr std::array<const char*, 3> kLooks = {
+        QT_TR_NOOP("waiting"), QT_TR_NOOP("dealt"), QT_TR_NOOP("current")};
+    tellLook(box, tr(kLooks.at(static_cast<std::size_t>(cell))));
     return {};
 }
 
@@ -185,6 +186,10 @@ Read<FileBytes> QtPlatform::readFile(const std::string& path, std::size_t maxByt
 
 Fault QtPlatform::replaceFile(const std::string& path, const std::string& bytes) {
     return replaceWholeFile(qs(path), bytes);
+}
+
+std::string QtPlatform::translated(const char* english) {
+    return gameFault(english);
 }
 
 void QtPlatform::openDocument(const std::string& address) {

@@ -3,6 +3,7 @@
 // BrokenDataFile; this is the seam that hands the game's requests to them.
 #pragma once
 
+#include <QCoreApplication>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -35,6 +36,8 @@ struct GameScreen {
 };
 
 class QtPlatform final : public Platform {
+    Q_DECLARE_TR_FUNCTIONS(QtPlatform)
+
   public:
     explicit QtPlatform(GameScreen screen);
 
@@ -69,6 +72,7 @@ class QtPlatform final : public Platform {
 
     std::uint64_t entropy() override;
     void openDocument(const std::string& address) override;
+    std::string translated(const char* english) override;
     [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override;
 
   private:

@@ -24,9 +24,6 @@ namespace fitzel {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Fitzel! - About.");
-const QString kUnavailable = QStringLiteral("System Information is unavailable at this time.     ");
-
 const QColor kLinkColour(0, 0, 255);
 const QColor kLinkPressedColour(0, 0, 128);
 
@@ -60,12 +57,12 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
       registry_(registry),
       services_(services) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Fitzel! - About."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(layout::about::kWindow.pixels().size());
 
-    cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), layout::about::kOK);
+    cmdOK = button(this, QStringLiteral("cmdOK"), tr("OK"), layout::about::kOK);
     // The default button (Enter) and the cancel button (Escape).
     cmdOK->setDefault(true);
     setEscapeCloses(true);
@@ -77,8 +74,8 @@ frmAbout::frmAbout(modGeneral& game, const QString& programFolder, QWidget* owne
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setGeometry(layout::about::kIcon.pixels());
 
-    cmdSysInfo = button(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."),
-                        layout::about::kSysInfo);
+    cmdSysInfo =
+        button(this, QStringLiteral("cmdSysInfo"), tr("&System Info..."), layout::about::kSysInfo);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     lblDescription = label(this, QStringLiteral("lblDescription"), layout::about::kDescription);
@@ -115,15 +112,15 @@ void frmAbout::Form_Load() {
     picIcon->setPixmap(icon.value);
     picIcon->resize(icon.value.size());
 
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(FITZEL_VERSION_MAJOR)
                             .arg(FITZEL_VERSION_MINOR)
                             .arg(FITZEL_VERSION_REVISION));
-    lblTitle->setText(QStringLiteral("Fitzel!"));
-    lblDescription->setText(QStringLiteral(
-        "Fitzel!  A game with 'Quadrel' style pieces that you must fit into a grid to create "
-        "blocks!"));
-    lblDisclaimer->setText(QStringLiteral("Copyright \u00A9 2026 The Fitzel developers"));
+    lblTitle->setText(tr("Fitzel!"));
+    lblDescription->setText(
+        tr("Fitzel!  A game with 'Quadrel' style pieces that you must fit into a grid to create "
+           "blocks!"));
+    lblDisclaimer->setText(tr("Copyright \u00A9 2026 The Fitzel developers"));
     lblWeb->setText(kWebBase + QStringLiteral("Fitzel"));
 }
 
@@ -134,7 +131,7 @@ Read<QPixmap> frmAbout::loadIconCell(const QString& path) {
     }
     const QPixmap cell = cutIntoThirds(QPixmap::fromImage(picture.value))[0];
     if (cell.isNull()) {
-        return {QPixmap(), "The picture is too narrow to hold three cells."};
+        return {QPixmap(), tr("The picture is too narrow to hold three cells.").toStdString()};
     }
     return {cell, std::nullopt};
 }
@@ -193,7 +190,9 @@ void frmAbout::cmdSysInfo_Click() {
 
 void frmAbout::StartSysInfo() {
     if (startSystemInfo(registry_, services_)) {
-        QMessageBox box(QMessageBox::NoIcon, kCaption, kUnavailable, QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, windowTitle(),
+                        tr("System Information is unavailable at this time.     "), QMessageBox::Ok,
+                        this);
         box.exec();
     }
 }

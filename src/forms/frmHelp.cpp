@@ -24,13 +24,13 @@ constexpr int kSmallestPixels = 11;
 
 frmHelp::frmHelp(QWidget* owner) : SmallWindow(owner) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Fitzel! - How To Play."));
+    setWindowTitle(tr("Fitzel! - How To Play."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(layout::help::kWindow.pixels().size());
 
     // Created in tab order.
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(layout::help::kOK.pixels());
     OKButton->setDefault(false);
@@ -47,21 +47,19 @@ frmHelp::frmHelp(QWidget* owner) : SmallWindow(owner) {
 }
 
 void frmHelp::Form_Load() {
-    static const char* const kLines[] = {
-        "The top part of the display shows 35 pieces that are selected at random, for you to",
-        "fit onto the main board.  As they are selected they will appear in the smaller grid",
-        "(3x3) to show you they key square, which is in the center.  You must now click ",
-        "somewhere on the main board to fit the piece, eith the centre square on the small",
-        "grid appearing where you click on the main grid, only if the piece fits without",
-        "hitting another piece, or going off the edge.  Points are awarded for blocks of",
-        "9 (3x3) - 30 pts, 6 (3x2 or 2x3) - 15 pts, and 4 (2x2) - 5 pts.  As points are",
-        "awarded, the blocks will be removed making room to continue.  The game ends",
-        "when there are no more pieces left to place.",
-    };
-    lblHelp->setText(QStringLiteral("Instructions:") + QChar(10));
-    for (const char* line : kLines) {
-        lblHelp->setText(lblHelp->text() + QChar(10) + QString::fromLatin1(line));
-    }
+    // One text, each line ending where it is written: a translation breaks its lines where its
+    // own words fall.
+    lblHelp->setText(
+        tr("Instructions:") + QChar(10) + QChar(10) +
+        tr("The top part of the display shows 35 pieces that are selected at random, for you to\n"
+           "fit onto the main board.  As they are selected they will appear in the smaller grid\n"
+           "(3x3) to show you they key square, which is in the center.  You must now click \n"
+           "somewhere on the main board to fit the piece, eith the centre square on the small\n"
+           "grid appearing where you click on the main grid, only if the piece fits without\n"
+           "hitting another piece, or going off the edge.  Points are awarded for blocks of\n"
+           "9 (3x3) - 30 pts, 6 (3x2 or 2x3) - 15 pts, and 4 (2x2) - 5 pts.  As points are\n"
+           "awarded, the blocks will be removed making room to continue.  The game ends\n"
+           "when there are no more pieces left to place."));
 }
 
 void frmHelp::fitInstructions() {

@@ -13,11 +13,13 @@
 #include "forms/BoardOverlay.h"
 #include "forms/ClientArea.h"
 #include "forms/DealMenu.h"
+#include "forms/Lettering.h"
 #include "forms/MainLayout.h"
 #include "forms/PictureBox.h"
 #include "forms/QtPlatform.h"
 #include "forms/ScriptLabel.h"
 #include "forms/SmallWindow.h"
+#include "forms/Translations.h"
 #include "forms/frmAbout.h"
 #include "forms/frmHelp.h"
 #include "forms/frmScores.h"
@@ -32,8 +34,19 @@ namespace {
 
 const QColor kCellGrey(128, 128, 128);
 
-constexpr char kExitQuestion[] = "A game is still in progress! Are you sure you want to exit?     ";
-constexpr char kExitTitle[] = "Fitzel! - Exit?";
+constexpr char kExitQuestion[] =
+    FITZEL_TEXT("fitzel", "A game is still in progress! Are you sure you want to exit?     ");
+constexpr char kExitTitle[] = FITZEL_TEXT("fitzel", "Fitzel! - Exit?");
+
+// The Skip button's face in the player's language.
+QString skipFace(const QString& word) {
+    for (const lettering::Glyph& face : lettering::kSkipFaces) {
+        if (word == QString::fromUtf8(face.text)) {
+            return QStringLiteral(":/%1.png").arg(QString::fromLatin1(face.name));
+        }
+    }
+    return QStringLiteral(":/skip.png");
+}
 
 }  // namespace
 
@@ -43,7 +56,7 @@ frmMain::frmMain(QWidget* parent)
                               Qt::MSWindowsFixedSizeDialogHint) {
     initResources();
     setObjectName("frmMain");
-    setWindowTitle(QStringLiteral("Fitzel!"));
+    setWindowTitle(tr("Fitzel!"));
     // Icons find their "@2x" twins themselves.
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
@@ -104,7 +117,7 @@ void frmMain::buildControls() {
         pic->move(layout::kStrip[k].pixels());
         pic->resize(0, 0);
         pic->setGround(kCellGrey);
-        pic->setAccessibleName(QStringLiteral("Piece %1").arg(k));
+        pic->setAccessibleName(tr("Piece %1").arg(k));
         picPieces_[k] = pic;
     }
 
@@ -115,8 +128,8 @@ void frmMain::buildControls() {
         pic->setObjectName(QStringLiteral("picGrid%1").arg(n));
         pic->setGeometry(layout::boardCell(n).pixels());
         pic->showPicture(boardCell);
-        pic->setAccessibleName(QStringLiteral("Board cell %1").arg(n));
-        pic->setAccessibleDescription(QStringLiteral("no game yet"));
+        pic->setAccessibleName(tr("Board cell %1").arg(n));
+        pic->setAccessibleDescription(tr("no game yet"));
         picGrid_[n] = pic;
     }
 
@@ -133,8 +146,8 @@ void frmMain::buildControls() {
             pic->setBorder(true);
         }
         pic->showPicture(previewCell);
-        pic->setAccessibleName(QStringLiteral("Preview cell %1").arg(n));
-        pic->setAccessibleDescription(QStringLiteral("no game yet"));
+        pic->setAccessibleName(tr("Preview cell %1").arg(n));
+        pic->setAccessibleDescription(tr("no game yet"));
         picEG_[n] = pic;
     }
     // The key square overlaps its neighbours by a pixel; its border is drawn whole over them.
@@ -153,31 +166,31 @@ void frmMain::buildControls() {
     btnSkip_ = new PictureButton(client_);
     btnSkip_->setObjectName("btnSkip");
     btnSkip_->setGeometry(layout::kSkip.pixels());
-    btnSkip_->setIcon(QIcon(QStringLiteral(":/skip.png")));
+    btnSkip_->setIcon(QIcon(skipFace(tr("Skip"))));
     btnSkip_->setIconSize(QSize(78, 38));
     btnSkip_->setToolTip(QString());
-    btnSkip_->setAccessibleName(QStringLiteral("Skip"));
+    btnSkip_->setAccessibleName(tr("Skip"));
     btnSkip_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
     // A click leaves the keyboard with the board, so Space after a click still places a piece.
     btnSkip_->setFocusPolicy(Qt::TabFocus);
 }
 
 void frmMain::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("mnuFile");
-    QAction* item = file->addAction(QStringLiteral("&New"));
+    QAction* item = file->addAction(tr("&New"));
     item->setObjectName("mnuFileItem1");
     item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(FileItem::New); });
     file->addSeparator()->setObjectName("mnuFileItem2");
-    item = file->addAction(QStringLiteral("E&xit"));
+    item = file->addAction(tr("E&xit"));
     item->setObjectName("mnuFileItem3");
     item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(item, &QAction::triggered, this, [this] { mnuFileItem_Click(FileItem::Exit); });
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName("mnuOptions");
-    previewOption_ = options->addAction(QStringLiteral("Show Placement &Preview"));
+    previewOption_ = options->addAction(tr("Show Placement &Preview"));
     previewOption_->setObjectName("mnuOptionsItem1");
     previewOption_->setCheckable(true);
     previewOption_->setChecked(options_.placementPreview());
@@ -195,18 +208,18 @@ void frmMain::buildMenus() {
     controls.startDeal = [this](std::uint64_t n) { startDeal(n); };
     deals_ = std::make_unique<DealMenu>(menuBar(), *game_, *platform_, options_, controls);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("mnuHelp");
-    item = help->addAction(QStringLiteral("How To &Play"));
+    item = help->addAction(tr("How To &Play"));
     item->setObjectName("mnuHelpItem1");
     item->setShortcut(QKeySequence(Qt::Key_F1));
     connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(HelpItem::HowToPlay); });
-    item = help->addAction(QStringLiteral("Show High Scores"));
+    item = help->addAction(tr("Show High Scores"));
     item->setObjectName("mnuHelpItem2");
     connect(item, &QAction::triggered, this,
             [this] { mnuHelpItem_Click(HelpItem::ShowHighScores); });
     help->addSeparator()->setObjectName("mnuHelpItem3");
-    item = help->addAction(QStringLiteral("&About"));
+    item = help->addAction(tr("&About"));
     item->setObjectName("mnuHelpItem4");
     connect(item, &QAction::triggered, this, [this] { mnuHelpItem_Click(HelpItem::About); });
 }
@@ -240,8 +253,8 @@ void frmMain::mnuFileItem_Click(FileItem item) {
             break;
         case FileItem::Exit:
             if (game_->state().blnInGame &&
-                platform_->messageBox(kExitQuestion, kExitTitle, BoxIcon::Question,
-                                      BoxButtons::YesNo) != BoxAnswer::Yes) {
+                platform_->messageBox(gameFault(kExitQuestion), gameFault(kExitTitle),
+                                      BoxIcon::Question, BoxButtons::YesNo) != BoxAnswer::Yes) {
                 return;
             }
             endProgram();

@@ -43,7 +43,7 @@ void setAutoSizedText(QLabel* label, const QString& text) {
 
 frmScores::frmScores(modGeneral& game, QWidget* owner) : SmallWindow(owner), game_(game) {
     setObjectName(QStringLiteral("frmScores"));
-    setWindowTitle(QStringLiteral("Fitzel! - Scores."));
+    setWindowTitle(tr("Fitzel! - Scores."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -56,7 +56,7 @@ frmScores::frmScores(modGeneral& game, QWidget* owner) : SmallWindow(owner), gam
     }
 
     // Last in the tab order.
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(layout::scores::kOK.pixels());
     cmdOK->setDefault(false);

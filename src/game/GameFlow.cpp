@@ -12,12 +12,11 @@ namespace {
 constexpr int kTurnSeconds = 10;
 constexpr int kTurnTickMs = 1000;
 
-const std::string kGameOverText = "Game Over - No Pieces Left!     ";
-const std::string kGameOverTitle = "Fitzel! - Game Over!";
-
-std::string timeLeftText(const std::string& seconds) {
-    return "Time Left\n" + seconds;
-}
+constexpr char kGameOverText[] = FITZEL_TEXT("fitzel", "Game Over - No Pieces Left!     ");
+constexpr char kGameOverTitle[] = FITZEL_TEXT("fitzel", "Fitzel! - Game Over!");
+// The labels: a heading over a number.
+constexpr char kTimeLeftLabel[] = FITZEL_TEXT("fitzel", "Time Left\n%1");
+constexpr char kScoreLabel[] = FITZEL_TEXT("fitzel", "Score\n%1");
 
 // The next piece dealt: draws until a piece not yet dealt comes up, which always happens while
 // pieces are left.
@@ -124,14 +123,23 @@ std::vector<std::string> modGeneral::dealtPatterns() const {
 
 void modGeneral::AddScore(std::int16_t points) {
     intScore = scoreAfter(intScore, points);
-    platform_.setLabel(Label::Score, "Score\n" + std::to_string(intScore));
+    showScore();
+}
+
+void modGeneral::showScore() {
+    platform_.setLabel(Label::Score, filled(say(kScoreLabel), {std::to_string(intScore)}));
+}
+
+void modGeneral::showTimeLeft(int seconds) {
+    platform_.setLabel(Label::TimeRemaining,
+                       filled(say(kTimeLeftLabel), {std::to_string(seconds)}));
 }
 
 void modGeneral::ResetLabels() {
     intTimeLeft = kTurnSeconds;
-    platform_.setLabel(Label::TimeRemaining, timeLeftText("10"));
+    showTimeLeft(10);
     intScore = 0;
-    platform_.setLabel(Label::Score, "Score\n0");
+    showScore();
 }
 
 void modGeneral::ResetPieceFlags() {
@@ -154,7 +162,7 @@ void modGeneral::btnSkip_Click() {
     }
     StopTurnTimer();
     AddScore(passCost(Pass::Skip, intPiecesLeft));
-    platform_.setLabel(Label::TimeRemaining, timeLeftText("10"));
+    showTimeLeft(10);
     NextPiece();
     // Restarting from stopped gives the new piece its full ten seconds.
     if (blnInGame) {
@@ -165,20 +173,20 @@ void modGeneral::btnSkip_Click() {
 void modGeneral::tmrTimeLeft_Timer() {
     --intTimeLeft;
     if (intTimeLeft != 0) {
-        platform_.setLabel(Label::TimeRemaining, timeLeftText(std::to_string(intTimeLeft)));
+        showTimeLeft(intTimeLeft);
         return;
     }
     if (intPiecesLeft != 0) {
         // The piece is passed over; the timer keeps its phase.
         intTimeLeft = kTurnSeconds;
-        platform_.setLabel(Label::TimeRemaining, timeLeftText("10"));
+        showTimeLeft(10);
         AddScore(passCost(Pass::TimeOut, intPiecesLeft));
         NextPiece();
         return;
     }
     // The last piece ran out of time: the game ends.
     StopTurnTimer();
-    platform_.setLabel(Label::TimeRemaining, timeLeftText("0"));
+    showTimeLeft(0);
     AddScore(passCost(Pass::TimeOut, intPiecesLeft));
     gameOver();
 }
@@ -188,7 +196,8 @@ void modGeneral::gameOver() {
     // while the boxes below are open, and must not place a piece after the game is over.
     heldClick.reset();
     tell(GameEvent::Ending);
-    platform_.messageBox(kGameOverText, kGameOverTitle, BoxIcon::Information, BoxButtons::Ok);
+    platform_.messageBox(say(kGameOverText), say(kGameOverTitle), BoxIcon::Information,
+                         BoxButtons::Ok);
     blnInGame = false;
     if (ranked) {
         CheckHighScore(intScore);

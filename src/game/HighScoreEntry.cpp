@@ -13,14 +13,21 @@ namespace {
 // below this.
 constexpr std::size_t kHighScoreFileLimit = 1 << 20;
 
-const std::string kNamePrompt = "Please enter your name.     ";
-const std::string kNameTitle = "Fitzel! - Player Name.";
-const std::string kHighScoreText = "You got the high score!     ";
-const std::string kHighScoreTitle = "Fitzel! - High Score!";
-const std::string kSaveFailedTitle = "Fitzel! - Scores Not Saved!";
-const std::string kNoLongerEntersText =
-    "Your score no longer makes the table: another game has stored better scores meanwhile.     ";
-const std::string kNoLongerEntersTitle = "Fitzel! - High Scores.";
+constexpr char kNamePrompt[] = FITZEL_TEXT("fitzel", "Please enter your name.     ");
+constexpr char kNameTitle[] = FITZEL_TEXT("fitzel", "Fitzel! - Player Name.");
+constexpr char kHighScoreText[] = FITZEL_TEXT("fitzel", "You got the high score!     ");
+constexpr char kHighScoreTitle[] = FITZEL_TEXT("fitzel", "Fitzel! - High Score!");
+constexpr char kSaveFailedText[] =
+    FITZEL_TEXT("fitzel", "The high scores could not be saved in %1: %2     ");
+constexpr char kSaveFailedTitle[] = FITZEL_TEXT("fitzel", "Fitzel! - Scores Not Saved!");
+constexpr char kNoLongerEntersText[] = FITZEL_TEXT(
+    "fitzel",
+    "Your score no longer makes the table: another game has stored better scores meanwhile.     ");
+constexpr char kNoLongerEntersTitle[] = FITZEL_TEXT("fitzel", "Fitzel! - High Scores.");
+constexpr char kNowhereToSave[] =
+    FITZEL_TEXT("fitzel",
+                "the program's folder takes no new files, and there is no home folder to keep "
+                "them in");
 
 }  // namespace
 
@@ -35,9 +42,7 @@ std::string modGeneral::highScorePath() {
         if (!platform_.canWriteIn(folder)) {
             own = platform_.userDataFolder();
             if (!own) {
-                highScoreWriteFault_ =
-                    "the program's folder takes no new files, and there is no home folder to keep "
-                    "them in";
+                highScoreWriteFault_ = say(kNowhereToSave);
             }
         }
         highScorePath_ = pathInFolder(own.value_or(folder), kHighScoreFile);
@@ -88,7 +93,7 @@ void modGeneral::CheckHighScore(std::int16_t score) {
     if (placeFor(score) == 0) {
         return;
     }
-    strPlayerName = platform_.inputBox(kNamePrompt, kNameTitle, strPlayerName);
+    strPlayerName = platform_.inputBox(say(kNamePrompt), say(kNameTitle), strPlayerName);
 
     // Another copy of the game may have stored its own entry while the name was typed: the new
     // entry goes into the table as it is on disk now, under a lock.
@@ -110,17 +115,17 @@ void modGeneral::CheckHighScore(std::int16_t score) {
         platform_.unlockFile(lock);
     }
     if (!fault && place == 0) {
-        platform_.messageBox(kNoLongerEntersText, kNoLongerEntersTitle, BoxIcon::Information,
-                             BoxButtons::Ok);
+        platform_.messageBox(say(kNoLongerEntersText), say(kNoLongerEntersTitle),
+                             BoxIcon::Information, BoxButtons::Ok);
     }
     // The congratulation is for a score that was stored.
     if (!fault && place == 1) {
-        platform_.messageBox(kHighScoreText, kHighScoreTitle, BoxIcon::Information, BoxButtons::Ok);
+        platform_.messageBox(say(kHighScoreText), say(kHighScoreTitle), BoxIcon::Information,
+                             BoxButtons::Ok);
     }
     if (fault) {
-        platform_.messageBox(
-            "The high scores could not be saved in " + highScorePath() + ": " + *fault + "     ",
-            kSaveFailedTitle, BoxIcon::Information, BoxButtons::Ok);
+        platform_.messageBox(filled(say(kSaveFailedText), {highScorePath(), *fault}),
+                             say(kSaveFailedTitle), BoxIcon::Information, BoxButtons::Ok);
     }
     platform_.showScoresWindow();
 }

@@ -67,6 +67,8 @@ class NullPlatform : public Platform {
     // The same every time: a windowless run repeats itself.
     std::uint64_t entropy() override { return seed_; }
     void openDocument(const std::string&) override {}
+    // English only.
+    std::string translated(const char* english) override { return english; }
     [[noreturn]] void fatalError(const std::string& file, const std::string& fault) override;
 
   protected:

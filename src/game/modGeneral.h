@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "game/Deal.h"
+#include "game/PlayerText.h"
 #include "game/Tables.h"
 #include "platform/Platform.h"
 
@@ -254,6 +255,10 @@ class modGeneral : private GameState {
     void clearTimerFired(int k);
     void startClearing(const std::array<int, 10>& schedule);
     void gameOver();
+    void showScore();
+    void showTimeLeft(int seconds);
+    // A text of the game's own (PlayerText.h), in the player's language.
+    std::string say(const char* english) { return platform_.translated(english); }
     void tell(GameEvent event);
     // The next draw of the deal, in [0, 1).
     double draw();

@@ -119,6 +119,10 @@ class Platform {
 
     // --- Other ---
 
+    // A text the game shows, marked in English with FITZEL_TEXT (game/PlayerText.h), in the
+    // player's language; the English itself when the language has no translation of it.
+    virtual std::string translated(const char* english) = 0;
+
     // 64 unpredictable bits, different from run to run: the seed of the run's fresh deal
     // numbers. The deals themselves are the game's (game/Deal.h).
     virtual std::uint64_t entropy() = 0;

@@ -108,7 +108,7 @@ QImage greenCell(int width, int height, int scale) {
     return image;
 }
 
-QImage skipButton(int scale) {
+QImage skipButton(const QString& word, int scale) {
     QFont font(fitzel::lettering::kFamily);
     font.setBold(true);
     font.setPixelSize(30 * scale);
@@ -122,9 +122,9 @@ QImage skipButton(int scale) {
     p.setFont(font);
     const QRect textArea = image.rect().adjusted(0, -2 * scale, 0, -2 * scale);
     p.setPen(kSkipShadow);
-    p.drawText(textArea.translated(scale, scale), Qt::AlignCenter, "Skip");
+    p.drawText(textArea.translated(scale, scale), Qt::AlignCenter, word);
     p.setPen(kSkipRed);
-    p.drawText(textArea, Qt::AlignCenter, "Skip");
+    p.drawText(textArea, Qt::AlignCenter, word);
     return image;
 }
 

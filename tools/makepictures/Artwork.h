@@ -29,10 +29,10 @@ QImage previewCell(bool filled, int scale = 1);
 // The green bevelled square the board and preview show before the first game.
 QImage greenCell(int width, int height, int scale = 1);
 
-// The Skip button's face: "Skip" in red script on green (78 x 38). Needs a running
+// The Skip button's face: the word ("Skip") in red script on green (78 x 38). Needs a running
 // QGuiApplication for the font; returns a null image when the labels' face (Dancing Script)
 // is not installed.
-QImage skipButton(int scale = 1);
+QImage skipButton(const QString& word, int scale = 1);
 
 // The program's icon at `size` x `size` pixels: a yellow piece on the green board.
 QImage icon(int size);

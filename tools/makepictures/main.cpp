@@ -76,11 +76,14 @@ int main(int argc, char** argv) {
     for (int scale : {1, 2}) {
         const QString at = scale == 1 ? QString() : QStringLiteral("@2x");
         saveImage(icon(32 * scale), resources + "icon" + at + ".png", "PNG");
-        const QImage skip = skipButton(scale);
-        if (skip.isNull()) {
-            report("the font \"Dancing Script\" is not installed (Debian: fonts-dancingscript)");
+        for (const auto& face : fitzel::lettering::kSkipFaces) {
+            const QImage skip = skipButton(QString::fromUtf8(face.text), scale);
+            if (skip.isNull()) {
+                report(
+                    "the font \"Dancing Script\" is not installed (Debian: fonts-dancingscript)");
+            }
+            saveImage(skip, resources + face.name + at + ".png", "PNG");
         }
-        saveImage(skip, resources + "skip" + at + ".png", "PNG");
         saveImage(greenCell(39, 38, scale), resources + "cell_board" + at + ".png", "PNG");
         saveImage(greenCell(30, 30, scale), resources + "cell_preview" + at + ".png", "PNG");
 
@@ -93,7 +96,7 @@ int main(int argc, char** argv) {
         // The labels' lettering, read like the game's bitmaps.
         for (const auto& glyph : fitzel::lettering::kGlyphs) {
             QString fault;
-            const QImage image = lettering(QString::fromLatin1(glyph.text), scale, fault);
+            const QImage image = lettering(QString::fromUtf8(glyph.text), scale, fault);
             if (image.isNull()) {
                 report("lettering: " + fault);
             }
