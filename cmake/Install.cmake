@@ -73,7 +73,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # On a Wayland desktop the game then runs natively rather than through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# The toolkit's own buttons (OK, Cancel, Yes, No) in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # A stripped program.
 set(CPACK_STRIP_FILES ON)
