@@ -72,8 +72,8 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# On a Wayland desktop the game then runs natively rather than through XWayland.
-# The toolkit's own buttons (OK, Cancel, Yes, No) in the player's language.
+# With the first, on a Wayland desktop the game runs natively rather than through XWayland; with
+# the second, the toolkit's own buttons (OK, Cancel, Yes, No) are in the player's language too.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # A stripped program.
