@@ -301,7 +301,7 @@ Error: %2</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>Info. del &amp;sistema…</translation>
+        <translation>&amp;Sistema…</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
@@ -317,7 +317,7 @@ Error: %2</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Fitzel developers</source>
-        <translation>Copyright © 2026 Los desarrolladores de Fitzel</translation>
+        <translation>Copyright © 2026 Los autores de Fitzel</translation>
     </message>
     <message>
         <source>The picture is too narrow to hold three cells.</source>

@@ -301,7 +301,7 @@ Erreur&#xa0;: %2</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>Infos &amp;système…</translation>
+        <translation>&amp;Système…</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
@@ -317,7 +317,7 @@ Erreur&#xa0;: %2</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Fitzel developers</source>
-        <translation>Copyright © 2026 Les développeurs de Fitzel</translation>
+        <translation>Copyright © 2026 Les auteurs de Fitzel</translation>
     </message>
     <message>
         <source>The picture is too narrow to hold three cells.</source>

@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "WindowTest.h"
 #include "forms/BoardOverlay.h"
 #include "forms/DealMenu.h"
 #include "forms/PictureBox.h"
@@ -15,27 +16,8 @@ using L = std::vector<int>;
 
 namespace {
 
-// Hands each modal window that opens to `act`, once, from the event loop that the window runs.
-class EachModal : public QTimer {
-    QPointer<QWidget> handled_;
-
-  public:
-    explicit EachModal(std::function<void(QWidget*)> act) {
-        callOnTimeout([this, act] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal != handled_)
-                act(handled_ = modal);
-        });
-        start(10);
-    }
-};
-
 // A par search that goes on to its end.
 const std::atomic<bool> kNever{false};
-
-QImage grabbed(QWidget* widget) {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
 
 // A shown window; with a piece, a game whose current piece and filled cells the test sets.
 std::unique_ptr<frmMain> window(int piece = 0, const L& filled = {}) {
@@ -163,23 +145,6 @@ class frmMainTest : public QObject {
                     w->game().state().blnGrid[n]);
         }
         QCOMPARE(w->platform().pictures().filesRead(), read);
-    }
-
-    void labelsShowTheirNumbersWhole() {
-        // All of a label's ink lies inside it, even with the longest score, which it shows.
-        const auto w = window();
-        for (QLabel* label : {w->lblTimeRemaining(), w->lblScore()}) {
-            const QImage before = grabbed(label);
-            label->setText(label->text().section('\n', 0, 0) + "\n32767");
-            const QImage shown = grabbed(label);
-            QRect ink;
-            for (int i = 0; i < shown.height() * shown.width(); ++i) {
-                const QPoint at(i % shown.width(), i / shown.width());
-                if (shown.pixel(at) != shown.pixel(0, 0))
-                    ink |= QRect(at, at);
-            }
-            QVERIFY(shown.rect().adjusted(1, 1, -1, -1).contains(ink) && shown != before);
-        }
     }
 
     void previewTintsTheCellsAClickWouldTake() {
