@@ -87,22 +87,34 @@ Par ParSearch::run() {
 ParSearch::Choices ParSearch::choices(int piece, BoardMask board) const {
     const int piecesLeft = count_ - piece - 1;
     Choices made;
+    // Placements that score come first, most points first; they are few. The others follow in
+    // the order of their cells, which is the footprints' own order.
+    std::array<ParOutcome, kBoardCells> quiet;
+    int quietCount = 0;
     for (const auto& [cell, footprint] : footprints_[piece]) {
-        if (!overlaps(footprint, board)) {
-            const PlayedOut after = playOut(board, footprint, piecesLeft);
-            // A piece that completes a block of its own leaves the board as it was,
-            // wherever it goes: one of these is enough.
-            if (std::none_of(made.begin(), made.end(), [&](const ParOutcome& o) {
-                    return o.board == after.board && o.points == after.points;
-                })) {
-                made.all[made.count++] = {cell, after.points, after.board};
+        if (overlaps(footprint, board)) {
+            continue;
+        }
+        const PlayedOut after = playOut(board, footprint, piecesLeft);
+        if (after.points == 0) {
+            // The piece stays whole on the board: no other cell leaves the same board.
+            quiet[quietCount++] = {cell, 0, after.board};
+            continue;
+        }
+        // A piece that completes a block of its own leaves the board as it was, wherever it
+        // goes: one of these is enough.
+        if (std::none_of(made.begin(), made.end(), [&](const ParOutcome& o) {
+                return o.board == after.board && o.points == after.points;
+            })) {
+            int at = made.count++;
+            for (; at > 0 && made.all[at - 1].points < after.points; --at) {
+                made.all[at] = made.all[at - 1];
             }
+            made.all[at] = {cell, after.points, after.board};
         }
     }
-    std::sort(made.all.begin(), made.all.begin() + made.count,
-              [](const ParOutcome& a, const ParOutcome& b) {
-                  return a.points != b.points ? a.points > b.points : a.cell < b.cell;
-              });
+    std::copy(quiet.begin(), quiet.begin() + quietCount, made.all.begin() + made.count);
+    made.count += quietCount;
     made.all[made.count++] = {0, passOver(piece), board};
     return made;
 }
