@@ -119,8 +119,8 @@ ParSearch::Choices ParSearch::choices(int piece, BoardMask board) const {
     return made;
 }
 
-std::optional<int> ParSearch::settled(std::uint64_t key, int piece, BoardMask board, int alpha,
-                                      int gained) {
+std::optional<int> ParSearch::settled(TranspositionTable::Key key, int piece, BoardMask board,
+                                      int alpha, int gained) {
     if (piece == count_) {
         // The play that led here ends at least at its gain: the best met so far is kept.
         if (gained > found_) {
@@ -146,7 +146,7 @@ std::optional<int> ParSearch::settled(std::uint64_t key, int piece, BoardMask bo
 }
 
 int ParSearch::gainFrom(int piece, BoardMask board, int alpha, int gained) {
-    const std::uint64_t key = keyOf(Question::Gain, piece, board);
+    const TranspositionTable::Key key = keyOf(Question::Gain, piece, board);
     if (const std::optional<int> answer = settled(key, piece, board, alpha, gained)) {
         return *answer;
     }
@@ -171,7 +171,7 @@ int ParSearch::gainFrom(int piece, BoardMask board, int alpha, int gained) {
 }
 
 int ParSearch::parFrom(int piece, BoardMask board, int alpha) {
-    const std::uint64_t key = keyOf(Question::Par, piece, board);
+    const TranspositionTable::Key key = keyOf(Question::Par, piece, board);
     if (const std::optional<int> answer = settled(key, piece, board, alpha, 0)) {
         return *answer;
     }

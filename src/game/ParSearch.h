@@ -75,15 +75,15 @@ class ParSearch {
     enum class Question { Gain, Par };
     // The choice a par remembers when its best is the gain from the state itself.
     static constexpr int kGainFromHere = 31;
-    static std::uint64_t keyOf(Question question, int piece, BoardMask board) {
-        return std::uint64_t{1} << 39 | std::uint64_t(piece) << 26 |
-               std::uint64_t{question == Question::Par} << 25 | board;
+    static TranspositionTable::Key keyOf(Question question, int piece, BoardMask board) {
+        return static_cast<TranspositionTable::Key>(piece) << 26 |
+               TranspositionTable::Key{question == Question::Par} << 25 | board;
     }
 
     // What both questions ask of a state first: whether its answer is settled at once, by the
     // deal's end, by the bound, by the clock or by the table. `gained` is what the play that led
     // here has gained since the state its gain is measured from.
-    std::optional<int> settled(std::uint64_t key, int piece, BoardMask board, int alpha,
+    std::optional<int> settled(TranspositionTable::Key key, int piece, BoardMask board, int alpha,
                                int gained);
 
     // The most a play can gain from the state where piece `piece` (from 0) is to be played, the
@@ -116,7 +116,7 @@ class ParSearch {
         }
     };
 
-    int remembered(std::uint64_t key, const Best& best) {
+    int remembered(TranspositionTable::Key key, const Best& best) {
         const bool exact = best.exact > best.alpha;
         const int value = exact ? best.exact : std::max(best.exact, best.beaten);
         table_.store(key, {value, exact, best.choice});
