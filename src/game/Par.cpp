@@ -29,19 +29,27 @@
 //   the par.
 // - The budget. When time runs out, or the caller cancels, the best play met so far is the
 //   answer, "at least"; else the answer is proven.
+// - Two searches. With a core to spare, a second search runs beside the first on a thread of its
+//   own, sharing its table, the first pieces' choices taken the other way round. What either
+//   learns of a state holds for both, so the first one's answer stays exact and its own; the
+//   second only spares it the states it has settled first.
 #include "game/Par.h"
+
+#include <thread>
 
 #include "game/ParSearch.h"
 
 namespace fitzel {
 
 ParSearch::ParSearch(const std::vector<std::string>& patterns, const ParStart& start,
-                     ParClock::time_point deadline, const std::atomic<bool>& cancelled)
+                     ParClock::time_point deadline, const std::atomic<bool>& cancelled,
+                     TranspositionTable& table)
     : count_(static_cast<int>(patterns.size())),
       start_(start),
       cellsFrom_(patterns.size() + 1, 0),
       deadline_(deadline),
-      cancelled_(cancelled) {
+      cancelled_(cancelled),
+      table_(table) {
     for (const std::string& pattern : patterns) {
         footprints_.push_back(footprintsOf(pattern));
     }
@@ -66,14 +74,36 @@ ParSearch::ParSearch(const std::vector<std::string>& patterns, const ParStart& s
     }
 }
 
+ParSearch::ParSearch(const ParSearch& first, const std::atomic<bool>& stop)
+    : count_(first.count_),
+      start_(first.start_),
+      footprints_(first.footprints_),
+      cellsFrom_(first.cellsFrom_),
+      mostPoints_(first.mostPoints_),
+      deadline_(first.deadline_),
+      cancelled_(stop),
+      table_(first.table_),
+      found_(first.found_),
+      bestPlay_(first.bestPlay_),
+      backwards_(true) {}
+
 Par ParSearch::run() {
     bestPlay_ = beam();
     found_ = scoreOf(bestPlay_);
+    // With a core to spare, a second search goes through the same states the other way round.
+    std::atomic<bool> searched{false};
+    std::optional<ParSearch> second;
+    std::jthread helper;
+    if (std::thread::hardware_concurrency() > 1 && !stopped_) {
+        second.emplace(*this, searched);
+        helper = std::jthread([&second] { second->help(); });
+    }
     // Is there a play better than the one found? From a score s, the best play ends at the better
     // of s plus the best gain from here, and the par from here (a play whose score is 0 here).
     const int s = start_.score;
     const int gain = gainFrom(0, start_.board, found_ - s, 0);
     const int par = parFrom(0, start_.board, std::max(found_, s + gain));
+    searched = true;
     const int best = std::max({found_, s + gain, par});
     if (!stopped_ && best > scoreOf(bestPlay_)) {
         if (std::optional<std::vector<int>> play = playReaching(best, s + gain == best)) {
@@ -82,6 +112,17 @@ Par ParSearch::run() {
     }
     const int score = scoreOf(bestPlay_);
     return {score, bestPlay_, !stopped_ && score >= best};
+}
+
+void ParSearch::help() {
+    // Made before the first play was known, it finds one of its own.
+    if (bestPlay_.empty()) {
+        bestPlay_ = beam();
+        found_ = scoreOf(bestPlay_);
+    }
+    const int s = start_.score;
+    const int gain = gainFrom(0, start_.board, found_ - s, 0);
+    parFrom(0, start_.board, std::max(found_, s + gain));
 }
 
 ParSearch::Choices ParSearch::choices(int piece, BoardMask board) const {
@@ -157,7 +198,9 @@ int ParSearch::gainFrom(int piece, BoardMask board, int alpha, int gained) {
             table_.prefetch(keyOf(Question::Gain, piece + 1, choice.board));
         }
     }
-    for (const ParOutcome& choice : all) {
+    for (int k = 0; k < all.count; ++k) {
+        const ParOutcome& choice =
+            all.all[backwards_ && piece < kTurnedPieces ? all.count - 1 - k : k];
         path_.push_back(choice.cell);
         best.take(choice.points + gainFrom(piece + 1, choice.board, best.bar() - choice.points,
                                            gained + choice.points),
@@ -190,7 +233,8 @@ int ParSearch::parFrom(int piece, BoardMask board, int alpha) {
 
 Par findPar(const std::vector<std::string>& patterns, std::chrono::milliseconds budget,
             const std::atomic<bool>& cancelled, const ParStart& start) {
-    return ParSearch(patterns, start, ParClock::now() + budget, cancelled).run();
+    TranspositionTable table;
+    return ParSearch(patterns, start, ParClock::now() + budget, cancelled, table).run();
 }
 
 }  // namespace fitzel

@@ -1,6 +1,8 @@
 // The par search's transposition table: what the search has learnt of each state it has met.
 #pragma once
 
+#include <atomic>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -15,6 +17,10 @@ namespace fitzel {
 // An entry takes four bytes, so that the table holds the states of the hardest deals: the hash is
 // a multiplication by an odd number, which can be undone, so an entry keeps only the bits of the
 // hashed key that its home does not give, and how far it lies from its home.
+//
+// Two searches may share the table, each on a thread of its own: an entry is read and written as
+// one word, so each reads a whole entry, either one's, and what an entry tells of its state holds
+// whichever search learnt it.
 class TranspositionTable {
   public:
     // What is known of a state: its value, exact, or an upper bound that no play from it beats;
@@ -39,7 +45,7 @@ class TranspositionTable {
         const Key hashed = hash(key);
         const std::size_t home = hashed >> kCheckBits;
         for (std::uint32_t probe = 0; probe < kProbes; ++probe) {
-            const Entry entry = entries_[(home + probe) & kMask];
+            const Entry entry = at(home + probe);
             if (entry.used != 0 && entry.probe == probe && entry.check == (hashed & kCheckMask)) {
                 return Known{static_cast<int>(entry.value) - kValueLimit, entry.exact != 0,
                              static_cast<int>(entry.choice)};
@@ -53,7 +59,7 @@ class TranspositionTable {
         const std::size_t home = hashed >> kCheckBits;
         std::uint32_t chosen = 0;
         for (std::uint32_t probe = 0; probe < kProbes; ++probe) {
-            const Entry entry = entries_[(home + probe) & kMask];
+            const Entry entry = at(home + probe);
             if (entry.used == 0 || (entry.probe == probe && entry.check == (hashed & kCheckMask))) {
                 chosen = probe;
                 break;
@@ -62,13 +68,15 @@ class TranspositionTable {
                 chosen = probe;
             }
         }
-        Entry& entry = entries_[(home + chosen) & kMask];
+        Entry entry;
         entry.used = 1;
         entry.probe = chosen;
         entry.check = hashed & kCheckMask;
         entry.value = static_cast<std::uint32_t>(known.value + kValueLimit);
         entry.exact = known.exact ? 1u : 0u;
         entry.choice = static_cast<std::uint32_t>(known.choice);
+        entries_[(home + chosen) & kMask].store(std::bit_cast<std::uint32_t>(entry),
+                                                std::memory_order_relaxed);
     }
 
     // Asks the memory for a key's entries ahead of their use (a GCC and Clang builtin): the
@@ -104,14 +112,18 @@ class TranspositionTable {
     static_assert(kMultiplier * kInverse == 1u);
 
     static Key hash(Key key) { return key * kMultiplier; }
+    // An entry, read whole.
+    Entry at(std::size_t slot) const {
+        return std::bit_cast<Entry>(entries_[slot & kMask].load(std::memory_order_relaxed));
+    }
     // The key of the state an entry holds.
-    Key keyAt(std::size_t at) const {
-        const Entry entry = entries_[at & kMask];
-        const Key home = static_cast<Key>((at - entry.probe) & kMask);
+    Key keyAt(std::size_t slot) const {
+        const Entry entry = at(slot);
+        const Key home = static_cast<Key>((slot - entry.probe) & kMask);
         return ((home << kCheckBits) | entry.check) * kInverse;
     }
 
-    std::vector<Entry> entries_;
+    std::vector<std::atomic<std::uint32_t>> entries_;
 };
 
 }  // namespace fitzel

@@ -6,6 +6,7 @@
 #include "Players.h"
 #include "game/Deal.h"
 #include "game/Par.h"
+#include "game/ParSearch.h"
 #include "game/TranspositionTable.h"
 
 namespace fitzel::test {
@@ -152,6 +153,19 @@ TEST(ParTest, ItsPlayPlayedOnTheRealGameEndsAtThePar) {
         skipped.insert(skipped.end(), patterns.begin(), patterns.end());
         EXPECT_EQ(findPar(skipped, std::chrono::seconds(60), kGoOn).score, k.par) << k.deal;
     }
+}
+
+TEST(ParTest, WhatASecondSearchLeavesInTheTableLeadsTheFirstToThePar) {
+    // The second search alone fills the table before the first one starts: what it learnt of
+    // each state holds, so the first proves the par all the same, 10 above the first play's.
+    RealDeal p;
+    p.deal(14);
+    TranspositionTable table;
+    ParSearch first(p.patterns(), {}, ParClock::now() + std::chrono::minutes(1), kGoOn, table);
+    ParSearch(first, kGoOn).help();
+    const Par par = first.run();
+    EXPECT_TRUE(par.proven);
+    EXPECT_EQ(par.score, 425);
 }
 
 TEST(ParTest, ItsTableGivesBackWhatWasStoredUnderAKeyAndNothingUnderAnother) {
