@@ -29,19 +29,27 @@
 //   the par.
 // - The budget. When time runs out, or the caller cancels, the best play met so far is the
 //   answer, "at least"; else the answer is proven.
+// - Two searches. With a core to spare, a second search runs beside the first on a thread of its
+//   own, sharing its table, the first pieces' choices taken the other way round. What either
+//   learns of a state holds for both, so the first one's answer stays exact and its own; the
+//   second only spares it the states it has settled first.
 #include "game/Par.h"
+
+#include <thread>
 
 #include "game/ParSearch.h"
 
 namespace fitzel {
 
 ParSearch::ParSearch(const std::vector<std::string>& patterns, const ParStart& start,
-                     ParClock::time_point deadline, const std::atomic<bool>& cancelled)
+                     ParClock::time_point deadline, const std::atomic<bool>& cancelled,
+                     TranspositionTable& table)
     : count_(static_cast<int>(patterns.size())),
       start_(start),
       cellsFrom_(patterns.size() + 1, 0),
       deadline_(deadline),
-      cancelled_(cancelled) {
+      cancelled_(cancelled),
+      table_(table) {
     for (const std::string& pattern : patterns) {
         footprints_.push_back(footprintsOf(pattern));
     }
@@ -66,14 +74,36 @@ ParSearch::ParSearch(const std::vector<std::string>& patterns, const ParStart& s
     }
 }
 
+ParSearch::ParSearch(const ParSearch& first, const std::atomic<bool>& stop)
+    : count_(first.count_),
+      start_(first.start_),
+      footprints_(first.footprints_),
+      cellsFrom_(first.cellsFrom_),
+      mostPoints_(first.mostPoints_),
+      deadline_(first.deadline_),
+      cancelled_(stop),
+      table_(first.table_),
+      found_(first.found_),
+      bestPlay_(first.bestPlay_),
+      backwards_(true) {}
+
 Par ParSearch::run() {
     bestPlay_ = beam();
     found_ = scoreOf(bestPlay_);
+    // With a core to spare, a second search goes through the same states the other way round.
+    std::atomic<bool> searched{false};
+    std::optional<ParSearch> second;
+    std::jthread helper;
+    if (std::thread::hardware_concurrency() > 1 && !stopped_) {
+        second.emplace(*this, searched);
+        helper = std::jthread([&second] { second->help(); });
+    }
     // Is there a play better than the one found? From a score s, the best play ends at the better
     // of s plus the best gain from here, and the par from here (a play whose score is 0 here).
     const int s = start_.score;
     const int gain = gainFrom(0, start_.board, found_ - s, 0);
     const int par = parFrom(0, start_.board, std::max(found_, s + gain));
+    searched = true;
     const int best = std::max({found_, s + gain, par});
     if (!stopped_ && best > scoreOf(bestPlay_)) {
         if (std::optional<std::vector<int>> play = playReaching(best, s + gain == best)) {
@@ -84,31 +114,54 @@ Par ParSearch::run() {
     return {score, bestPlay_, !stopped_ && score >= best};
 }
 
+void ParSearch::help() {
+    // Made before the first play was known, it finds one of its own.
+    if (bestPlay_.empty()) {
+        bestPlay_ = beam();
+        found_ = scoreOf(bestPlay_);
+    }
+    const int s = start_.score;
+    const int gain = gainFrom(0, start_.board, found_ - s, 0);
+    parFrom(0, start_.board, std::max(found_, s + gain));
+}
+
 ParSearch::Choices ParSearch::choices(int piece, BoardMask board) const {
     const int piecesLeft = count_ - piece - 1;
     Choices made;
+    // Placements that score come first, most points first; they are few. The others follow in
+    // the order of their cells, which is the footprints' own order.
+    std::array<ParOutcome, kBoardCells> quiet;
+    int quietCount = 0;
     for (const auto& [cell, footprint] : footprints_[piece]) {
-        if (!overlaps(footprint, board)) {
-            const PlayedOut after = playOut(board, footprint, piecesLeft);
-            // A piece that completes a block of its own leaves the board as it was,
-            // wherever it goes: one of these is enough.
-            if (std::none_of(made.begin(), made.end(), [&](const ParOutcome& o) {
-                    return o.board == after.board && o.points == after.points;
-                })) {
-                made.all[made.count++] = {cell, after.points, after.board};
+        if (overlaps(footprint, board)) {
+            continue;
+        }
+        const PlayedOut after = playOut(board, footprint, piecesLeft);
+        if (after.points == 0) {
+            // The piece stays whole on the board: no other cell leaves the same board.
+            quiet[quietCount++] = {cell, 0, after.board};
+            continue;
+        }
+        // A piece that completes a block of its own leaves the board as it was, wherever it
+        // goes: one of these is enough.
+        if (std::none_of(made.begin(), made.end(), [&](const ParOutcome& o) {
+                return o.board == after.board && o.points == after.points;
+            })) {
+            int at = made.count++;
+            for (; at > 0 && made.all[at - 1].points < after.points; --at) {
+                made.all[at] = made.all[at - 1];
             }
+            made.all[at] = {cell, after.points, after.board};
         }
     }
-    std::sort(made.all.begin(), made.all.begin() + made.count,
-              [](const ParOutcome& a, const ParOutcome& b) {
-                  return a.points != b.points ? a.points > b.points : a.cell < b.cell;
-              });
+    std::copy(quiet.begin(), quiet.begin() + quietCount, made.all.begin() + made.count);
+    made.count += quietCount;
     made.all[made.count++] = {0, passOver(piece), board};
     return made;
 }
 
-std::optional<int> ParSearch::settled(std::uint64_t key, int piece, BoardMask board, int alpha,
-                                      int gained) {
+std::optional<int> ParSearch::settled(TranspositionTable::Key key, int piece, BoardMask board,
+                                      int alpha, int gained) {
     if (piece == count_) {
         // The play that led here ends at least at its gain: the best met so far is kept.
         if (gained > found_) {
@@ -134,7 +187,7 @@ std::optional<int> ParSearch::settled(std::uint64_t key, int piece, BoardMask bo
 }
 
 int ParSearch::gainFrom(int piece, BoardMask board, int alpha, int gained) {
-    const std::uint64_t key = keyOf(Question::Gain, piece, board);
+    const TranspositionTable::Key key = keyOf(Question::Gain, piece, board);
     if (const std::optional<int> answer = settled(key, piece, board, alpha, gained)) {
         return *answer;
     }
@@ -145,7 +198,9 @@ int ParSearch::gainFrom(int piece, BoardMask board, int alpha, int gained) {
             table_.prefetch(keyOf(Question::Gain, piece + 1, choice.board));
         }
     }
-    for (const ParOutcome& choice : all) {
+    for (int k = 0; k < all.count; ++k) {
+        const ParOutcome& choice =
+            all.all[backwards_ && piece < kTurnedPieces ? all.count - 1 - k : k];
         path_.push_back(choice.cell);
         best.take(choice.points + gainFrom(piece + 1, choice.board, best.bar() - choice.points,
                                            gained + choice.points),
@@ -159,7 +214,7 @@ int ParSearch::gainFrom(int piece, BoardMask board, int alpha, int gained) {
 }
 
 int ParSearch::parFrom(int piece, BoardMask board, int alpha) {
-    const std::uint64_t key = keyOf(Question::Par, piece, board);
+    const TranspositionTable::Key key = keyOf(Question::Par, piece, board);
     if (const std::optional<int> answer = settled(key, piece, board, alpha, 0)) {
         return *answer;
     }
@@ -178,7 +233,8 @@ int ParSearch::parFrom(int piece, BoardMask board, int alpha) {
 
 Par findPar(const std::vector<std::string>& patterns, std::chrono::milliseconds budget,
             const std::atomic<bool>& cancelled, const ParStart& start) {
-    return ParSearch(patterns, start, ParClock::now() + budget, cancelled).run();
+    TranspositionTable table;
+    return ParSearch(patterns, start, ParClock::now() + budget, cancelled, table).run();
 }
 
 }  // namespace fitzel

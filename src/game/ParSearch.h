@@ -21,6 +21,9 @@ using ParClock = std::chrono::steady_clock;
 
 // Boards kept after each piece by the beam search that finds the first play.
 inline constexpr std::size_t kBeamWidth = 2000;
+// The second search takes the choices for the first pieces the other way round, and the others in
+// the first search's order: the two start far apart, each on the states the other comes to last.
+inline constexpr int kTurnedPieces = 2;
 
 // A choice for one piece and what it leads to: the cell its key square goes to (0 to pass it
 // over), the points it adds (a pass's cost is negative) and the board once it has played out.
@@ -45,9 +48,16 @@ inline std::vector<std::pair<int, BoardMask>> footprintsOf(const std::string& pa
 class ParSearch {
   public:
     ParSearch(const std::vector<std::string>& patterns, const ParStart& start,
-              ParClock::time_point deadline, const std::atomic<bool>& cancelled);
+              ParClock::time_point deadline, const std::atomic<bool>& cancelled,
+              TranspositionTable& table);
+    // A second search of the same deal from the same first play, sharing the first one's table,
+    // that takes the first pieces' choices the other way round (kTurnedPieces): the states it
+    // settles, the first one finds settled. It stops when `stop` turns true.
+    ParSearch(const ParSearch& first, const std::atomic<bool>& stop);
 
     Par run();
+    // The second search's work: the questions run() asks, its answers left in the table.
+    void help();
 
   private:
     // The choices for a piece on a board: every placement, best points first, then passing it
@@ -75,15 +85,15 @@ class ParSearch {
     enum class Question { Gain, Par };
     // The choice a par remembers when its best is the gain from the state itself.
     static constexpr int kGainFromHere = 31;
-    static std::uint64_t keyOf(Question question, int piece, BoardMask board) {
-        return std::uint64_t{1} << 39 | std::uint64_t(piece) << 26 |
-               std::uint64_t{question == Question::Par} << 25 | board;
+    static TranspositionTable::Key keyOf(Question question, int piece, BoardMask board) {
+        return static_cast<TranspositionTable::Key>(piece) << 26 |
+               TranspositionTable::Key{question == Question::Par} << 25 | board;
     }
 
     // What both questions ask of a state first: whether its answer is settled at once, by the
     // deal's end, by the bound, by the clock or by the table. `gained` is what the play that led
     // here has gained since the state its gain is measured from.
-    std::optional<int> settled(std::uint64_t key, int piece, BoardMask board, int alpha,
+    std::optional<int> settled(TranspositionTable::Key key, int piece, BoardMask board, int alpha,
                                int gained);
 
     // The most a play can gain from the state where piece `piece` (from 0) is to be played, the
@@ -116,7 +126,7 @@ class ParSearch {
         }
     };
 
-    int remembered(std::uint64_t key, const Best& best) {
+    int remembered(TranspositionTable::Key key, const Best& best) {
         const bool exact = best.exact > best.alpha;
         const int value = exact ? best.exact : std::max(best.exact, best.beaten);
         table_.store(key, {value, exact, best.choice});
@@ -144,12 +154,13 @@ class ParSearch {
     std::vector<int> mostPoints_;  // by cells
     const ParClock::time_point deadline_;
     const std::atomic<bool>& cancelled_;
-    TranspositionTable table_;
+    TranspositionTable& table_;
     int found_ = 0;              // at least what the best play met so far ends at
     std::vector<int> bestPlay_;  // the best play met whose every choice is known
     std::vector<int> path_;      // the choices that led to the state being searched
     long visits_ = 0;
     bool stopped_ = false;
+    bool backwards_ = false;  // whether this is the second search
 };
 
 }  // namespace fitzel
