@@ -35,33 +35,28 @@ class SmallWindowsTest : public QObject {
     void instructionsShowWholeBesideTheButton() {
         // A heading, a blank line and nine lines ending the last sentence, each whole on its own
         // line in a legible size, inside the label, which stands inside the window and clear of
-        // the OK button; in a font too wide for it the window grows, OK keeping its place at the
-        // right edge.
+        // the OK button, even in a font too wide for the window as designed: the window grows,
+        // OK keeping its place at the right edge. (In the dialog font, each language: the
+        // languages' test.)
         const QFont dialogFont = QApplication::font();
-        QSize designed;  // the window as designed, and OK's distance from its right edge there
-        int okFromRight = 0;
-        for (const qreal spacing : {0.0, 6.0}) {
-            QFont wide = dialogFont;
-            wide.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-            QApplication::setFont(wide);
-            frmHelp window(nullptr);
-            const QLabel* label = window.lblHelp;
-            const QStringList lines = label->text().split('\n');
-            QVERIFY(lines.size() == 11 && lines[1].isEmpty() && lines.last().endsWith('.'));
-            QVERIFY(!label->wordWrap() && QFontInfo(label->font()).pixelSize() >= 11);
-            const QRect room = label->contentsRect();
-            const QRect ok = window.OKButton->geometry();
-            QVERIFY(room.contains(
-                label->fontMetrics().boundingRect(room, label->alignment(), label->text())));
-            QVERIFY(window.rect().contains(label->geometry() | ok) &&
-                    !label->geometry().intersects(ok));
-            if (designed.isEmpty()) {
-                designed = window.size();
-                okFromRight = window.width() - ok.right();
-            }
-            QCOMPARE(window.width() - ok.right(), okFromRight);
-            QCOMPARE(window.width() > designed.width(), spacing > 0);
-        }
+        const frmHelp designed(nullptr);
+        QFont wide = dialogFont;
+        wide.setLetterSpacing(QFont::AbsoluteSpacing, 6.0);
+        QApplication::setFont(wide);
+        frmHelp window(nullptr);
+        const QLabel* label = window.lblHelp;
+        const QStringList lines = label->text().split('\n');
+        QVERIFY(lines.size() == 11 && lines[1].isEmpty() && lines.last().endsWith('.'));
+        QVERIFY(!label->wordWrap() && QFontInfo(label->font()).pixelSize() >= 11);
+        const QRect room = label->contentsRect();
+        const QRect ok = window.OKButton->geometry();
+        QVERIFY(room.contains(
+            label->fontMetrics().boundingRect(room, label->alignment(), label->text())));
+        QVERIFY(window.rect().contains(label->geometry() | ok) &&
+                !label->geometry().intersects(ok));
+        QVERIFY(window.width() > designed.width());
+        QCOMPARE(window.width() - ok.right(),
+                 designed.width() - designed.OKButton->geometry().right());
         QApplication::setFont(dialogFont);
     }
 
@@ -92,15 +87,11 @@ class SmallWindowsTest : public QObject {
                            "<b>x</b> &", "1", QString::fromUtf8("Zo\xC3\xAB"), "0", ""});
     }
 
-    void aboutShowsTheGamesVersion() {
+    void aboutShowsTheVersionAndNoSystemInformation() {
+        // The game's version; this system keeps no registry to find the system-information
+        // program in: the button says so in a box, which OK closes.
         frmAbout about(game, folder, nullptr);
         QVERIFY(about.lblVersion->text().endsWith(" " FITZEL_PROJECT_VERSION));
-    }
-
-    void systemInfoSaysItIsUnavailableWithoutTheProgram() {
-        // This system keeps no registry to find the system-information program in: the button
-        // says so in a box, which OK closes.
-        frmAbout about(game, folder, nullptr);
         bool told = false;  // the message came up, and was closed
         QTimer::singleShot(0, &about, [&told] {
             told = qApp->activeModalWidget() && qApp->activeModalWidget()->close();

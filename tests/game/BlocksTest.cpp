@@ -28,15 +28,14 @@ TEST_F(BlocksTest, OnAnyBoardTheFirstCompleteCandidateIsTheOneScored) {
     // The search scores, empties and puts in the clearing slots the first complete candidate.
     game.setUpForTest({.piecesLeft = 0});  // no clearing, so one search at a time
     const auto table = candidates();
-    std::vector<std::string> boards;  // random boards
+    // 9 cells score 30, 6 cells 15, 4 cells 5; the cells fill the last slots
+    const std::map<std::size_t, int> points = {{0, 0}, {4, 5}, {6, 15}, {9, 30}};
     std::mt19937 rng(7);
-    for (int i = 0; i < 20000; ++i) {  // from sparse to nearly full
-        boards.emplace_back(25, '.');
-        for (char& c : boards.back())
-            c = rng() % 100 < 30u + i % 70 ? '#' : '.';
-    }
     std::vector<std::string> wrong;
-    for (const std::string& board : boards) {
+    for (int i = 0; i < 20000; ++i) {  // random boards, from sparse to nearly full
+        std::string board(25, '.');
+        for (char& c : board)
+            c = rng() % 100 < 30u + i % 70 ? '#' : '.';
         const auto first = std::find_if(table.begin(), table.end(), [&](const auto& block) {
             return std::all_of(block.begin(), block.end(),
                                [&](int n) { return board[n - 1] == '#'; });
@@ -49,8 +48,6 @@ TEST_F(BlocksTest, OnAnyBoardTheFirstCompleteCandidateIsTheOneScored) {
         std::copy(block.begin(), block.end(), slots.end() - block.size());
         game.setUpForTest({.filled = filledIn(board), .score = 0});
         game.CheckBlocks();
-        // 9 cells score 30, 6 cells 15, 4 cells 5; the cells fill the last slots
-        const std::map<std::size_t, int> points = {{0, 0}, {4, 5}, {6, 15}, {9, 30}};
         const GameState& now = game.state();
         if (now.intScore != points.at(block.size()) || cells(now.blnGrid) != after ||
             now.intClearCell != slots)
