@@ -35,9 +35,8 @@ std::unique_ptr<frmMain> window(int piece = 0, const L& filled = {}) {
 QPoint keySquare(frmMain& w, int k) {
     QRect squares;  // the pattern's, in a 3 x 3 square
     for (int j = 1; j <= 9; ++j)
-        squares |= squareCovers(w.game().state().strShapes[k], j)
-                       ? QRect((j - 1) % 3, (j - 1) / 3, 1, 1)
-                       : QRect();
+        if (squareCovers(w.game().state().strShapes[k], j))
+            squares |= QRect((j - 1) % 3, (j - 1) / 3, 1, 1);
     return w.picPieces(k)->pos() +
            (QPoint(1, 1) - squares.topLeft()) * (w.picPieces(k)->width() / squares.width());
 }
