@@ -64,9 +64,7 @@ start_game() {
     folder=$work/game
     mkdir -p "$folder"
     cp "$program" "$program_folder"/*.dat "$program_folder"/*.bmp "$program_folder"/*.cfg "$folder/"
-    if [ -n "${1:-}" ]; then
-        rm "$folder/$1"
-    fi
+    [ -z "${1:-}" ] || rm "$folder/$1"
     (cd "$folder" && exec ./"$(basename "$program")" >"$work/stdout" 2>"$work/stderr") &
     game_pid=$!
 }
@@ -207,7 +205,5 @@ case "$scenario" in
     wayland) on_wayland ;;
     *) fail "no scenario \"$scenario\"" ;;
 esac
-if [[ $scenario != missing-* ]]; then
-    [ ! -s "$work/stderr" ] || fail "the program wrote on standard error"
-fi
+[[ $scenario = missing-* || ! -s $work/stderr ]] || fail "the program wrote on standard error"
 echo "PASS: $scenario in $((SECONDS - started))s"
