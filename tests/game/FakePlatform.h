@@ -39,12 +39,15 @@ class FakePlatform : public NullPlatform {
     }
     BoxAnswer messageBox(const std::string& text, const std::string& title, BoxIcon,
                          BoxButtons) override {
-        return opened(title + "|" + text, BoxAnswer::Ok);
+        boxes.push_back(title + "|" + text);
+        duringBox();
+        return BoxAnswer::Ok;
     }
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& proposed) override {
-        return opened(title + "|" + prompt + "|" + proposed,
-                      asked < names.size() ? names[asked++] : proposed);
+        boxes.push_back(title + "|" + prompt + "|" + proposed);
+        duringBox();
+        return asked < names.size() ? names[asked++] : proposed;
     }
     void showScoresWindow() override { ++scoresWindows; }
     bool canWriteIn(const std::string& folder) override { return !readOnly.count(folder); }
@@ -75,12 +78,6 @@ class FakePlatform : public NullPlatform {
             return "cannot read " + path;
         shown = look;
         return {};
-    }
-    template <class Answer>
-    Answer opened(const std::string& box, Answer answer) {
-        boxes.push_back(box);
-        duringBox();
-        return answer;
     }
 };
 
