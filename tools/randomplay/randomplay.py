@@ -276,6 +276,10 @@ class Player:
         self.display = display
         self.rng = rng
         self.kind = rng.choice([RESTLESS, PLAYING])
+        # Whether the player means to start a game as soon as no box is in the way: at first
+        # (most players), and, for one who mostly plays, after each game's end.
+        self.wants_game = rng.random() < 0.8
+        self.games_over = 0
         self.events = 0
         self.seen = {}  # each window shown, by its id: its title
 
@@ -331,6 +335,13 @@ class Player:
         if not windows:
             return False
         rng = self.rng
+        if self.kind is PLAYING and self.games() > self.games_over:
+            self.games_over = self.games()
+            self.wants_game = True
+        if self.wants_game and [w.title for w in windows] == [MAIN_TITLE]:
+            self.wants_game = False
+            self.display.focus(windows[0].id)
+            self.display.key("ctrl+n")
         action = rng.choices(ACTIONS, [self.kind[a] for a in ACTIONS])[0]
         if action == "click":
             self.click(self.target(windows))
@@ -540,12 +551,7 @@ class Session:
             time.sleep(0.1)
         deadline = time.monotonic() + seconds
         next_ping = time.monotonic()
-        if player.rng.random() < 0.8:  # most players start with a game
-            time.sleep(1)  # once the window has been drawn and takes the keyboard
-            main = [w for w in player.look() if w.title == MAIN_TITLE]
-            if main:
-                self.display.focus(main[0].id)
-            self.display.key("ctrl+n")
+        time.sleep(1)  # the window drawn and taking the keyboard
         while time.monotonic() < deadline and not self.ended(process):
             if time.monotonic() >= next_ping:
                 windows = [w for w in player.look() if not w.popup]
