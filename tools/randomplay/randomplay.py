@@ -277,8 +277,9 @@ class Player:
         self.rng = rng
         self.kind = rng.choice([RESTLESS, PLAYING])
         # Whether the player means to start a game as soon as no box is in the way: at first
-        # (most players), and, for one who mostly plays, after each game's end.
-        self.wants_game = rng.random() < 0.8
+        # (most players, and always one who mostly plays), and, for one who mostly plays, after
+        # each game's end.
+        self.wants_game = rng.random() < 0.8 or self.kind is PLAYING
         self.games_over = 0
         self.events = 0
         self.seen = {}  # each window shown, by its id: its title
