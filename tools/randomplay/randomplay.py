@@ -32,6 +32,7 @@ import time
 from ctypes import POINTER, byref, c_char_p, c_int, c_long, c_uint, c_ulong, c_void_p
 
 MAIN_TITLE = b"Fitzel!"
+MENU_BAR_HEIGHT = 20  # pixels at the top of the main window
 GAME_OVER_TITLE = b"Fitzel! - Game Over!"
 PING_LIMIT = 60  # seconds the program may take to answer a ping: a sanitizer build, a busy machine
 START_LIMIT = 60  # seconds from start to the main window
@@ -304,7 +305,12 @@ class Player:
         x = window.x + self.rng.randrange(max(window.width, 1))
         y = window.y + self.rng.randrange(max(window.height, 1))
         if window.title == MAIN_TITLE and self.rng.random() < self.kind["menu bar"]:
-            y = window.y + self.rng.randrange(min(window.height, 20))  # the menu bar
+            y = window.y + self.rng.randrange(min(window.height, MENU_BAR_HEIGHT))
+        elif window.title == MAIN_TITLE and self.kind is PLAYING:
+            # Below the menu bar: a menu opened by chance would soon meet a key that starts
+            # a new game, and no game would reach its end.
+            y = window.y + MENU_BAR_HEIGHT + self.rng.randrange(
+                max(window.height - MENU_BAR_HEIGHT, 1))
         self.display.move(x, y)
         button = self.rng.choice([1, 1, 1, 1, 1, 1, 2, 3, 4, 5])
         self.display.button(button, True)
