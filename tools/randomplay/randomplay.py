@@ -5,11 +5,14 @@
 
 PROGRAM is the program in its built folder (its data files beside it); CHECKTABLE is the tool
 that tells whether a high-score table is whole (checktable). On a virtual display of its own,
-the program is started in a fresh copy of its folder and sent, for as long as asked: clicks and
+the program is started in a copy of its folder (a fresh one at first and now and then, else the
+one the last run left, with its table and options) and sent, for as long as asked: clicks and
 drags at any point of any of its windows, every key with and without modifiers, the menus'
 items, boxes answered with any button or closed, random Unicode typed into whatever has the
-keyboard (names, deal numbers), pauses for the clearings and the watched play, and the window
-closed, after which the program is started again.
+keyboard (names, deal numbers), pauses for the clearings and the watched play, File > New and
+File > Exit, and the window closed, after which the program is started again. Each run draws
+one of two players: a restless one who does all of that at once, and one who mostly plays, whose
+games reach their end, their boxes and the table.
 
 After each program run: no sanitizer report, no crash, the program answered the window manager's
 ping throughout (a hang fails the run) and ended when its window was closed, and Config.cfg is
