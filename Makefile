@@ -2,10 +2,14 @@
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+# How long the random play lasts, and its seed (a fresh one when empty).
+SECONDS    ?= 120
+SEED       ?=
 # The project's own builds treat warnings as errors; a plain cmake build does not.
 STRICT     := -DFITZEL_WARNINGS_AS_ERRORS=ON
 
-.PHONY: all deps configure build run test test-sanitize test-tsan fuzz build-types package clean
+.PHONY: all deps configure build run test test-sanitize test-tsan fuzz random-play build-types \
+	package clean
 
 all: build
 
@@ -47,6 +51,16 @@ fuzz: deps
 		-DCMAKE_CXX_COMPILER=clang++
 	cmake --build build-fuzz -j $(JOBS)
 	./scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+# The real program, built with the sanitizers, played with random input on a virtual display for
+# SECONDS, started again whenever it ends; any sanitizer report, crash, hang or damaged table
+# fails it (tools/randomplay).
+random-play: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DFITZEL_SANITIZE=ON $(STRICT)
+	cmake --build build-sanitize -j $(JOBS) --target fitzel checktable
+	python3 tools/randomplay/randomplay.py build-sanitize/fitzel/fitzel \
+		build-sanitize/tools/randomplay/checktable --seconds $(SECONDS) $(if $(SEED),--seed $(SEED)) \
+		--suppressions $(CURDIR)/tests/lsan.supp
 
 # The program built as users and packagers build it, in each standard build type.
 build-types: deps

@@ -13,11 +13,14 @@
 //   idle, empty-idle     first painted frame, print "ready", then idle until killed
 //   playing              first painted frame, File > New, print "ready", then play nothing
 //   game                 File > New and a whole game (--games N: N games one after another),
-//                        placing pieces every 250 ms, answering the game-over box, the name box
+//                        placing pieces every 250 ms (--move-ms N), answering the game-over
+//                        box, the name box
 //                        and the table window; marks the course of game G in the system-call
 //                        trace with failed opens of /fitzel-bench-mark/NAME-G: "playing" before
 //                        File > New, "last-piece" once the last piece is on offer, "game-over"
-//                        once the last box has closed
+//                        once the last box has closed; --memory-every N prints the resident
+//                        memory and the heap in use after every N games, a long session's
+//                        growth
 //   clear-order          arms the nine clearing timers as a 3x3 block does, --trials N times,
 //                        and records their firing order and lateness (--coarse: Qt's coarse
 //                        timers instead of the window's own, for comparison)
@@ -44,6 +47,8 @@
 #include <string>
 #include <vector>
 
+#include <malloc.h>
+
 #include <QLabel>
 #include "forms/BoardOverlay.h"
 #include "forms/MainLayout.h"
@@ -64,6 +69,8 @@ struct Options {
     Mode mode = Mode::Start;
     int trials = 200;
     int games = 1;
+    int moveMs = 250;
+    int memoryEvery = 0;
     bool coarse = false;
 };
 Options options;
@@ -81,6 +88,23 @@ std::int64_t processCpuNs() {
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return static_cast<std::int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// Resident memory now, not at its peak: what a long session still holds.
+long rssKib() {
+    long pages = 0;
+    long resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) {
+            resident = 0;
+        }
+        std::fclose(statm);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+long heapInUseKib() {
+    return static_cast<long>(mallinfo2().uordblks / 1024);
 }
 
 long peakRssKib() {
@@ -138,7 +162,7 @@ class GameScript : public QObject {
 
     void start() {
         startNs_ = nowNs();
-        mover_.start(250);
+        mover_.start(options.moveMs);
         answerer_.start(50);
         newGame();
     }
@@ -158,6 +182,10 @@ class GameScript : public QObject {
         fitzel::modGeneral& game = window_.game();
         if (!game.state().blnInGame) {
             traceMark("game-over-" + std::to_string(games_));
+            if (options.memoryEvery > 0 && games_ % options.memoryEvery == 0) {
+                say("memory games=" + std::to_string(games_) + " rss_kib=" +
+                    std::to_string(rssKib()) + " heap_kib=" + std::to_string(heapInUseKib()));
+            }
             if (games_ < options.games) {
                 newGame();
             } else {
@@ -472,7 +500,7 @@ int emptyWindowMain(int argc, char* argv[]) {
 int usage() {
     std::fputs(
         "usage: fitzel_bench start|empty-start|idle|empty-idle|playing|game|clear-order|"
-        "held-click [--trials N] [--games N] [--coarse]\n",
+        "held-click [--trials N] [--games N] [--move-ms N] [--memory-every N] [--coarse]\n",
         stderr);
     return 2;
 }
@@ -503,6 +531,10 @@ bool parse(int argc, char* argv[]) {
             options.trials = std::max(1, std::atoi(argv[++i]));
         } else if (arg == "--games" && i + 1 < argc) {
             options.games = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--move-ms" && i + 1 < argc) {
+            options.moveMs = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--memory-every" && i + 1 < argc) {
+            options.memoryEvery = std::max(1, std::atoi(argv[++i]));
         } else if (arg == "--coarse") {
             options.coarse = true;
         } else {

@@ -95,9 +95,16 @@ Fault replaceWholeFile(const QString& path, const std::string& bytes) {
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString().toStdString();
     }
+    // The bytes are buffered until the file is closed, and the rename that follows does not
+    // look at whether they reached the disk: a disk that fills up meanwhile would put a
+    // half-written table in place of the whole one. So they are flushed, and looked at, first.
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        const std::string fault = file.errorString().toStdString();
+            static_cast<qint64>(bytes.size()) ||
+        !file.flush()) {
+        // A write cut short by a full disk leaves the toolkit without the system's reason.
+        const bool reasonKnown = file.errorString() != QFile().errorString();
+        const std::string fault = reasonKnown ? file.errorString().toStdString()
+                                              : "There is not room enough on the disk for it";
         file.cancelWriting();
         return fault;
     }

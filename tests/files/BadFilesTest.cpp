@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/ptrace.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <string>
+#include <vector>
 
 #include "forms/PlainBitmap.h"
 #include "forms/QtPlatform.h"
@@ -39,7 +41,13 @@ class DiskPlatform : public NullPlatform {
     std::optional<std::string> userDataFolder() override {
         return home.filePath("fitzel").toStdString();
     }
+    BoxAnswer messageBox(const std::string& text, const std::string& title, BoxIcon icon,
+                         BoxButtons buttons) override {
+        told.push_back(title + ": " + text);
+        return NullPlatform::messageBox(text, title, icon, buttons);
+    }
     QTemporaryDir home;
+    std::vector<std::string> told;
 };
 
 class BadFilesTest : public ::testing::Test {
@@ -138,6 +146,30 @@ TEST_F(BadFilesTest, ASaveKilledAtAnyMomentLeavesTheOldTableOrTheNewOne) {
         ASSERT_TRUE(WIFSTOPPED(status) || seen.last() == fresh) << "the save failed";
     }
     EXPECT_EQ(seen.first(), old);
+}
+
+TEST_F(BadFilesTest, ASaveOnAFullDiskKeepsTheOldTableAndTellsThePlayer) {
+    // A disk that fills up during the save: the process may write no file past a few bytes, as
+    // on a disk with that little room left (and is not killed for trying).
+    write(table({0, 90, 80}, {"Ann", "Bob"}));
+    const QByteArray before = stored();
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit room{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &room), 0);
+    rlimit full = room;
+    full.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    game.CheckHighScore(85);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &room), 0);
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Config.cfg"});
+    ASSERT_FALSE(platform.told.empty());
+    EXPECT_NE(platform.told.back().find("Not Saved"), std::string::npos) << platform.told.back();
+    EXPECT_EQ(platform.told.back().find("Unknown error"), std::string::npos) << "no reason given";
+    // With room again, the next score is saved.
+    game.CheckHighScore(85);
+    game.LoadHighScores();
+    EXPECT_EQ(game.state().intHighScore, (HighScores{0, 90, 85, 80}));
 }
 
 TEST(PlayerFolder, NoneWithoutAUsableHomeFolder) {
