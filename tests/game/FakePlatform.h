@@ -22,8 +22,7 @@ class FakePlatform : public NullPlatform {
     std::size_t asked = 0;
     std::size_t drawn = 0;
     std::set<std::string> unreadable, readOnly, locked;  // locked: by another copy
-    Fault replaceFault;
-    bool homeless = false;  // the player has no home folder
+    bool homeless = false;                               // the player has no home folder
 
     Fault showPieceCell(int k, const std::string& path, int cell) override {
         return paint(strip[k - 1], path, static_cast<char>('0' + cell));
@@ -57,9 +56,6 @@ class FakePlatform : public NullPlatform {
     Read<FileBytes> readFile(const std::string& path, std::size_t maxBytes) override {
         return unreadable.count(path) ? Read<FileBytes>{{}, "permission denied"}
                                       : NullPlatform::readFile(path, maxBytes);
-    }
-    Fault replaceFile(const std::string& path, const std::string& bytes) override {
-        return replaceFault ? replaceFault : NullPlatform::replaceFile(path, bytes);
     }
     Fault lockFile(const std::string& path) override {
         return locked.insert(path).second ? Fault{} : Fault{"another copy is saving"};

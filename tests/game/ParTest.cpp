@@ -63,30 +63,8 @@ TEST(DealTest, ANumberDealsTheSamePiecesEverywhereANewGameAFreshOneAndThePlayerT
         EXPECT_EQ(parseDealNumber(text), number) << '"' << text << '"';
 }
 
-// A choice from a board (bit n - 1 for cell n) and a score: piece i on a cell (from 1) where it
-// fits by the placement rules, then up to three searches for a block, the last piece's one and
-// the one before it two; or, on cell 0, a skip (the last piece running out of time). None where
-// the piece does not fit.
-std::optional<std::pair<std::uint32_t, int>> choose(const std::vector<std::string>& pieces,
-                                                    std::size_t i, std::uint32_t board, int score,
-                                                    int cell) {
-    if (cell == 0)
-        return std::pair(board, i + 1 < pieces.size() ? std::max(0, score - 7) : score);
-    const std::uint32_t covers = maskOf(footprintOf(pieces[i], cell));
-    if (!edgesHold(pieces[i], cell) || overlaps(covers, board))
-        return std::nullopt;
-    std::uint32_t placed = board | covers;
-    for (std::size_t search = 0; search < std::min<std::size_t>(3, pieces.size() - i); ++search) {
-        const Candidate* block = firstCompleteBlock(placed);
-        if (!block)
-            break;
-        score += block->points;
-        placed &= ~block->mask;
-    }
-    return std::pair(placed, score);
-}
-
-// The best of every play from piece i on.
+// The best of every play from piece i on, by the game's own rules: the piece put wherever it fits
+// and played out, or passed over by a skip or by its time running out.
 int exhaustive(const std::vector<std::string>& pieces, std::size_t i, std::uint32_t board,
                int score, std::unordered_map<std::uint64_t, int>& seen) {
     if (i == pieces.size())
@@ -94,10 +72,19 @@ int exhaustive(const std::vector<std::string>& pieces, std::size_t i, std::uint3
     const std::uint64_t state = std::uint64_t(i) << 48 | std::uint64_t(score) << 25 | board;
     if (const auto known = seen.find(state); known != seen.end())
         return known->second;
+    const int piecesLeft = static_cast<int>(pieces.size() - i - 1);
     int best = 0;
-    for (int cell = 0; cell <= 25; ++cell)
-        if (const auto next = choose(pieces, i, board, score, cell))
-            best = std::max(best, exhaustive(pieces, i + 1, next->first, next->second, seen));
+    for (const Pass pass : {Pass::Skip, Pass::TimeOut})
+        best = std::max(best, exhaustive(pieces, i + 1, board,
+                                         scoreAfter(score, passCost(pass, piecesLeft)), seen));
+    for (int cell = 1; cell <= 25; ++cell) {
+        const std::uint32_t covers = maskOf(footprintOf(pieces[i], cell));
+        if (edgesHold(pieces[i], cell) && !overlaps(covers, board)) {
+            const PlayedOut after = playOut(board, covers, piecesLeft);
+            best = std::max(best, exhaustive(pieces, i + 1, after.board,
+                                             scoreAfter(score, after.points), seen));
+        }
+    }
     return seen[state] = best;
 }
 
