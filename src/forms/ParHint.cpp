@@ -46,8 +46,8 @@ void ParHint::hint() {
     const GameState& state = game_.state();
     hintGame_ = games_;
     hintPiece_ = state.dealtPieces.size();
-    search_.start(game_.patternsToCome(), ParStart{maskOf(state.blnGrid), state.intScore}, budget_,
-                  [this](const Par& par) { found(par); });
+    search_.start(game_.patternsToCome(), ParStart{maskOf(state.blnGrid), state.intScore},
+                  kParBudget, [this](const Par& par) { found(par); });
 }
 
 void ParHint::moved() {

@@ -28,9 +28,6 @@ class ParHint : public QObject {
     // placement's tint with the cursor on it, or Skip pressed-looking, each until the piece is
     // gone; a screen reader is told which.
     void hint();
-    // How long a hint's search may take before it settles for the best play found (the par's
-    // budget unless changed, as a test on a slow build does).
-    void setBudget(std::chrono::milliseconds budget) { budget_ = budget; }
 
   signals:
     // A hint has been shown: the cell of the piece's key square, or 0 to pass it over (a skip,
@@ -49,7 +46,6 @@ class ParHint : public QObject {
     BoardControls controls_;
     int listener_ = 0;
     ParThread search_;
-    std::chrono::milliseconds budget_ = kParBudget;
     int games_ = 0;              // games started, which tells a hint's game from a later one
     int hintGame_ = 0;           // the game and piece (pieces dealt) that the hint sought or shown
     std::size_t hintPiece_ = 0;  // is for

@@ -29,6 +29,7 @@ class TranspositionTable {
         int value;
         bool exact;
         int choice = 0;
+        bool operator==(const Known&) const = default;
     };
 
     // 2^23 entries of 4 bytes: 32 MiB.

@@ -25,13 +25,11 @@ class MarkedLanguage : public QTranslator {
     }
 };
 
-bool allMarked(QString text) {
-    static const QRegularExpression marked(QStringLiteral("\\[\\[[^\\[\\]]*\\]\\]"));
-    for (qsizetype before = -1; before != text.size();) {
-        before = text.size();
-        text.remove(marked);
-    }
-    return !text.contains(QRegularExpression(QStringLiteral("\\p{L}")));
+// Marked whole, or holding no letter: a text made of marked texts and the game's numbers, names
+// and paths starts and ends with a mark.
+bool allMarked(const QString& text) {
+    return (text.startsWith("[[") && text.endsWith("]]")) ||
+           !text.contains(QRegularExpression("\\p{L}"));
 }
 
 // What a window shows and tells a screen reader, less the players' names and scores of the table
