@@ -180,6 +180,10 @@ Fehler: %2</translation>
         <source>the program&apos;s folder takes no new files, and there is no home folder to keep them in</source>
         <translation>der Ordner des Programms nimmt keine neuen Dateien auf, und es gibt keinen persönlichen Ordner dafür</translation>
     </message>
+    <message>
+        <source>There is not room enough on the disk for it</source>
+        <translation>Auf dem Datenträger ist nicht genug Platz dafür</translation>
+    </message>
 </context>
 <context>
     <name>fitzel::BoardOverlay</name>

@@ -180,6 +180,10 @@ Error: %2</translation>
         <source>the program&apos;s folder takes no new files, and there is no home folder to keep them in</source>
         <translation>la carpeta del programa no admite archivos nuevos y no hay carpeta personal donde guardarlos</translation>
     </message>
+    <message>
+        <source>There is not room enough on the disk for it</source>
+        <translation>No hay espacio suficiente en el disco</translation>
+    </message>
 </context>
 <context>
     <name>fitzel::BoardOverlay</name>

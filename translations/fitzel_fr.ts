@@ -180,6 +180,10 @@ Erreur&#xa0;: %2</translation>
         <source>the program&apos;s folder takes no new files, and there is no home folder to keep them in</source>
         <translation>le dossier du programme n’accepte pas de nouveaux fichiers, et il n’y a pas de dossier personnel où les garder</translation>
     </message>
+    <message>
+        <source>There is not room enough on the disk for it</source>
+        <translation>Il n’y a pas assez de place sur le disque</translation>
+    </message>
 </context>
 <context>
     <name>fitzel::BoardOverlay</name>

@@ -21,6 +21,7 @@ constexpr char kNoFolder[] = FITZEL_TEXT("fitzel", "The folder cannot be made");
 constexpr char kAnotherSaving[] =
     FITZEL_TEXT("fitzel", "Another copy of Fitzel! is saving its scores");
 constexpr char kNoLock[] = FITZEL_TEXT("fitzel", "The lock file cannot be made");
+constexpr char kNoRoom[] = FITZEL_TEXT("fitzel", "There is not room enough on the disk for it");
 
 // Why a file that is there is no file to read or replace.
 std::string notAFile(const QFileInfo& info) {
@@ -103,8 +104,8 @@ Fault replaceWholeFile(const QString& path, const std::string& bytes) {
         !file.flush()) {
         // A write cut short by a full disk leaves the toolkit without the system's reason.
         const bool reasonKnown = file.errorString() != QFile().errorString();
-        const std::string fault = reasonKnown ? file.errorString().toStdString()
-                                              : "There is not room enough on the disk for it";
+        const std::string fault =
+            reasonKnown ? file.errorString().toStdString() : gameFault(kNoRoom);
         file.cancelWriting();
         return fault;
     }
