@@ -27,10 +27,14 @@ void ParThread::start(std::vector<std::string> patterns, ParStart start,
     thread_ = std::thread([this, patterns = std::move(patterns), start, budget,
                            cancelled = cancelled_, search = searches_] {
         const Par par = findPar(patterns, budget, *cancelled, start);
-        // Back on the window's thread; the destructor waits for this thread first, and a call
-        // queued for an object destroyed meanwhile is never made.
-        QMetaObject::invokeMethod(
-            this, [this, search, par] { finished(search, par); }, Qt::QueuedConnection);
+        {
+            const std::lock_guard lock(handing_);
+            handed_.emplace(search, par);
+        }
+        // Back on the window's thread: the result goes across under the lock, and the call
+        // queued carries nothing. The destructor waits for this thread first, and a call queued
+        // for an object destroyed meanwhile is never made.
+        QMetaObject::invokeMethod(this, "collect", Qt::QueuedConnection);
     });
 }
 
@@ -40,6 +44,17 @@ void ParThread::drop() {
     }
     ++searches_;
     found_ = nullptr;
+}
+
+void ParThread::collect() {
+    std::optional<std::pair<int, Par>> handed;
+    {
+        const std::lock_guard lock(handing_);
+        handed = std::exchange(handed_, std::nullopt);
+    }
+    if (handed) {
+        finished(handed->first, handed->second);
+    }
 }
 
 void ParThread::finished(int search, const Par& par) {

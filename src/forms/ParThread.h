@@ -7,8 +7,11 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "game/Par.h"
@@ -34,12 +37,18 @@ class ParThread : public QObject {
     bool running() const { return static_cast<bool>(found_); }
 
   private:
+    // On this object's thread, once a search has left its result.
+    Q_INVOKABLE void collect();
     void finished(int search, const Par& par);
 
     std::thread thread_;
     std::shared_ptr<std::atomic<bool>> cancelled_;
     int searches_ = 0;  // searches started, which tells the one awaited from a dropped one
     Found found_;
+    // The last search's result and its number, left by the search's thread under the lock for
+    // collect() to take.
+    std::mutex handing_;
+    std::optional<std::pair<int, Par>> handed_;
 };
 
 }  // namespace fitzel
