@@ -28,14 +28,14 @@ constexpr char kParAtLeast[] =
 
 // A text that names the last deal.
 std::string dealText(const char* text) {
-    return filled(gameFault(text), {std::to_string(kLastDeal)});
+    return filled(gameString(text), {std::to_string(kLastDeal)});
 }
 
 // "Par for deal 123: 425. Your score: 240.", the par "at least" what the search found when it
 // ran out of time. The player's own game was a play of the deal too.
 std::string parText(std::uint64_t deal, const Par& par, int score) {
     return filled(
-        gameFault(par.proven ? kPar : kParAtLeast),
+        gameString(par.proven ? kPar : kParAtLeast),
         {std::to_string(deal), std::to_string(par.proven ? par.score : std::max(par.score, score)),
          std::to_string(score)});
 }
@@ -93,7 +93,7 @@ void DealMenu::dealByNumber() {
     std::string proposed = last != 0 ? std::to_string(last) : "";
     for (;;) {
         const std::string typed =
-            platform_.inputBox(dealText(kNumberPrompt), gameFault(kNumberTitle), proposed);
+            platform_.inputBox(dealText(kNumberPrompt), gameString(kNumberTitle), proposed);
         // Cancel, or nothing typed: no new game.
         if (typed.find_first_not_of(" \t") == std::string::npos) {
             return;
@@ -102,7 +102,7 @@ void DealMenu::dealByNumber() {
             startDeal_(*number);
             return;
         }
-        platform_.messageBox(dealText(kNumberRefused), gameFault(kNumberTitle),
+        platform_.messageBox(dealText(kNumberRefused), gameString(kNumberTitle),
                              BoxIcon::Information, BoxButtons::Ok);
         proposed = typed;
     }
@@ -147,7 +147,7 @@ void DealMenu::showParWhenDue() {
     const std::string text = parText(awaited_->deal, *awaited_->par, *awaited_->score);
     awaited_.reset();
     if (par_->isChecked()) {
-        platform_.messageBox(text, gameFault(kParTitle), BoxIcon::Information, BoxButtons::Ok);
+        platform_.messageBox(text, gameString(kParTitle), BoxIcon::Information, BoxButtons::Ok);
     }
 }
 

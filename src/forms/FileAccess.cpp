@@ -25,7 +25,7 @@ constexpr char kNoRoom[] = FITZEL_TEXT("fitzel", "There is not room enough on th
 
 // Why a file that is there is no file to read or replace.
 std::string notAFile(const QFileInfo& info) {
-    return gameFault(info.isDir() ? kFolderNotFile : kNotRegular);
+    return gameString(info.isDir() ? kFolderNotFile : kNotRegular);
 }
 
 }  // namespace
@@ -90,7 +90,7 @@ Fault replaceWholeFile(const QString& path, const std::string& bytes) {
         return notAFile(target);
     }
     if (!QDir().mkpath(target.absolutePath())) {
-        return gameFault(kNoFolder);
+        return gameString(kNoFolder);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -105,7 +105,7 @@ Fault replaceWholeFile(const QString& path, const std::string& bytes) {
         // A write cut short by a full disk leaves the toolkit without the system's reason.
         const bool reasonKnown = file.errorString() != QFile().errorString();
         const std::string fault =
-            reasonKnown ? file.errorString().toStdString() : gameFault(kNoRoom);
+            reasonKnown ? file.errorString().toStdString() : gameString(kNoRoom);
         file.cancelWriting();
         return fault;
     }
@@ -119,7 +119,7 @@ Fault FileLocks::lock(const QString& path) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     auto lock = std::make_unique<QLockFile>(path);
     if (!lock->tryLock(5000)) {
-        return gameFault(lock->error() == QLockFile::LockFailedError ? kAnotherSaving : kNoLock);
+        return gameString(lock->error() == QLockFile::LockFailedError ? kAnotherSaving : kNoLock);
     }
     held_[path] = std::move(lock);
     return {};

@@ -87,7 +87,7 @@ Read<QPixmap> PictureCache::picture(const QString& path, qreal devicePixelRatio)
     }
     ++filesRead_;
     if (!QFileInfo::exists(path)) {
-        return {QPixmap(), gameFault(kNotFound)};
+        return {QPixmap(), gameString(kNotFound)};
     }
     const Read<QPixmap> loaded = loadPicture(path, devicePixelRatio);
     // A missing or broken picture is not kept: the game ends on it.

@@ -189,7 +189,7 @@ Fault QtPlatform::replaceFile(const std::string& path, const std::string& bytes)
 }
 
 std::string QtPlatform::translated(const char* english) {
-    return gameFault(english);
+    return gameString(english);
 }
 
 void QtPlatform::openDocument(const std::string& address) {

@@ -15,9 +15,10 @@ namespace fitzel {
 // Called again, the new language replaces the last.
 void speakLanguageOf(const QLocale& locale);
 
-// A text marked with FITZEL_TEXT (game/PlayerText.h) in the player's language.
+// A text marked with FITZEL_TEXT (game/PlayerText.h) in the player's language, as a QString or
+// as the UTF-8 the game and its platform pass around.
 QString gameText(const char* english);
-inline std::string gameFault(const char* english) {
+inline std::string gameString(const char* english) {
     return gameText(english).toStdString();
 }
 

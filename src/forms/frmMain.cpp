@@ -253,7 +253,7 @@ void frmMain::mnuFileItem_Click(FileItem item) {
             break;
         case FileItem::Exit:
             if (game_->state().blnInGame &&
-                platform_->messageBox(gameFault(kExitQuestion), gameFault(kExitTitle),
+                platform_->messageBox(gameString(kExitQuestion), gameString(kExitTitle),
                                       BoxIcon::Question, BoxButtons::YesNo) != BoxAnswer::Yes) {
                 return;
             }
